@@ -1,0 +1,208 @@
+#include "config/IniDocument.h"
+
+#include "config/TextDecoding.h"
+
+namespace nudgely {
+
+namespace {
+
+enum class LineKind { Other, Section, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    QString name;  // section or key name
+    QString value; // for a key
+};
+
+bool IsBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+QString TrimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+QString Unquoted(const QString &value)
+{
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+ParsedLine Parse(const QByteArray &raw)
+{
+    QString decoded = DecodeText(raw);
+    if (decoded.startsWith(QChar(0xFEFF))) // byte order mark of a UTF-8 file
+        decoded.remove(0, 1);
+    const QString text = TrimBlanks(decoded);
+    ParsedLine line;
+    if (text.startsWith(QLatin1Char('['))) {
+        const qsizetype close = text.indexOf(QLatin1Char(']'));
+        line.kind = LineKind::Section;
+        line.name = TrimBlanks(QStringView(text).mid(1, close < 0 ? -1 : close - 1));
+        return line;
+    }
+    if (text.startsWith(QLatin1Char(';')))
+        return line;
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return line;
+    line.name = TrimBlanks(QStringView(text).left(equals));
+    if (line.name.isEmpty())
+        return line;
+    line.kind = LineKind::Key;
+    line.value = Unquoted(TrimBlanks(QStringView(text).mid(equals + 1)));
+    return line;
+}
+
+bool SameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Quotes a value only where reading would otherwise change it: surrounding blanks are
+// trimmed and one pair of enclosing quotes is dropped.
+QByteArray EncodeValue(const QString &value)
+{
+    const bool needsQuotes = (!value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back()))) ||
+                             Unquoted(value) != value;
+    return needsQuotes ? '"' + value.toUtf8() + '"' : value.toUtf8();
+}
+
+} // namespace
+
+IniDocument IniDocument::fromBytes(const QByteArray &bytes)
+{
+    IniDocument document;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        qsizetype next = end;
+        if (next < size && bytes[next] == '\r')
+            ++next;
+        if (next < size && bytes[next] == '\n')
+            ++next;
+        document.lines_.push_back({bytes.mid(start, end - start), bytes.mid(end, next - end)});
+        start = next;
+    }
+    return document;
+}
+
+QByteArray IniDocument::toBytes() const
+{
+    QByteArray bytes;
+    for (const Line &line : lines_)
+        bytes += line.text + line.end;
+    return bytes;
+}
+
+std::optional<IniDocument::SectionRange> IniDocument::findSection(const QString &section) const
+{
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const ParsedLine parsed = Parse(lines_[i].text);
+        if (parsed.kind != LineKind::Section || !SameName(parsed.name, section))
+            continue;
+        std::size_t end = i + 1;
+        while (end < lines_.size() && Parse(lines_[end].text).kind != LineKind::Section)
+            ++end;
+        return SectionRange{i, end};
+    }
+    return std::nullopt;
+}
+
+std::vector<std::size_t> IniDocument::findKeyLines(const SectionRange &range, const QString &key) const
+{
+    std::vector<std::size_t> found;
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        const ParsedLine parsed = Parse(lines_[i].text);
+        if (parsed.kind == LineKind::Key && SameName(parsed.name, key))
+            found.push_back(i);
+    }
+    return found;
+}
+
+std::optional<QString> IniDocument::value(const QString &section, const QString &key) const
+{
+    const auto range = findSection(section);
+    if (!range)
+        return std::nullopt;
+    const auto keys = findKeyLines(*range, key);
+    if (keys.empty())
+        return std::nullopt;
+    return Parse(lines_[keys.front()].text).value;
+}
+
+QByteArray IniDocument::lineEnd() const
+{
+    // New lines follow the file's own convention, so a file from Windows keeps CR LF.
+    for (const Line &line : lines_) {
+        if (!line.end.isEmpty())
+            return line.end;
+    }
+    return QByteArrayLiteral("\n");
+}
+
+void IniDocument::insertLine(std::size_t index, const QByteArray &text)
+{
+    const QByteArray end = lineEnd();
+    if (index > 0 && lines_[index - 1].end.isEmpty())
+        lines_[index - 1].end = end;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{text, end});
+}
+
+bool IniDocument::setValue(const QString &section, const QString &key, const QString &value)
+{
+    const QByteArray encoded = EncodeValue(value);
+    const auto range = findSection(section);
+    if (!range) {
+        if (!lines_.empty())
+            insertLine(lines_.size(), QByteArray());
+        insertLine(lines_.size(), '[' + section.toUtf8() + ']');
+        insertLine(lines_.size(), key.toUtf8() + '=' + encoded);
+        return true;
+    }
+    const auto keys = findKeyLines(*range, key);
+    if (!keys.empty()) {
+        Line &line = lines_[keys.front()];
+        // Keep the key as it is spelled, with its spacing around the "=".
+        qsizetype cut = line.text.indexOf('=') + 1;
+        while (cut < line.text.size() && (line.text[cut] == ' ' || line.text[cut] == '\t'))
+            ++cut;
+        const QByteArray replaced = line.text.left(cut) + encoded;
+        if (replaced == line.text)
+            return false;
+        line.text = replaced;
+        return true;
+    }
+    std::size_t after = range->header;
+    for (std::size_t i = range->header + 1; i < range->end; ++i) {
+        if (Parse(lines_[i].text).kind == LineKind::Key)
+            after = i;
+    }
+    insertLine(after + 1, key.toUtf8() + '=' + encoded);
+    return true;
+}
+
+bool IniDocument::removeKey(const QString &section, const QString &key)
+{
+    const auto range = findSection(section);
+    if (!range)
+        return false;
+    const auto keys = findKeyLines(*range, key);
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*it));
+    return !keys.empty();
+}
+
+} // namespace nudgely

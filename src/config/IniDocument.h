@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace nudgely {
+
+// An INI file held as its lines, so that a change touches only the lines it must and
+// everything else is written back byte for byte. Section and key names match without
+// regard to case; the first of duplicate sections or keys wins.
+class IniDocument {
+public:
+    static IniDocument fromBytes(const QByteArray &bytes);
+    QByteArray toBytes() const;
+
+    // The value, trimmed of spaces and of one pair of enclosing double quotes.
+    std::optional<QString> value(const QString &section, const QString &key) const;
+
+    // An existing key keeps its line; a new key goes after the last key of its section; a
+    // missing section is added at the end. Returns whether the content changed.
+    bool setValue(const QString &section, const QString &key, const QString &value);
+
+    // Removes every line of the key in its section and nothing else.
+    bool removeKey(const QString &section, const QString &key);
+
+private:
+    struct Line {
+        QByteArray text; // without its line end
+        QByteArray end;  // "\r\n", "\n", "\r", or empty for a last line without one
+    };
+    struct SectionRange {
+        std::size_t header; // index of the "[section]" line
+        std::size_t end;    // one past its last line
+    };
+
+    std::optional<SectionRange> findSection(const QString &section) const;
+    std::vector<std::size_t> findKeyLines(const SectionRange &range, const QString &key) const;
+    QByteArray lineEnd() const;
+    void insertLine(std::size_t index, const QByteArray &text);
+
+    std::vector<Line> lines_;
+};
+
+} // namespace nudgely

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace nudgely {
+
+// Files brought from Windows are Windows-1252; files written here are UTF-8. Bytes that
+// are valid UTF-8 are read as UTF-8, anything else as Windows-1252.
+QString DecodeText(QByteArrayView bytes);
+
+QString DecodeWindows1252(QByteArrayView bytes);
+
+bool IsValidUtf8(QByteArrayView bytes);
+
+} // namespace nudgely

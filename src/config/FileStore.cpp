@@ -236,36 +236,42 @@ int ReadFromDisk(const QString &path, QByteArray *bytes)
     return 0;
 }
 
-int ReplaceOnDisk(const QString &path, const QByteArray &bytes)
-{
-    QString target;
-    if (const int error = ResolveLinks(path, &target))
-        return error;
+// The file a write would replace, after following links, and its status.
+struct WriteTarget {
+    QString path;
     struct stat old {};
     bool exists = false;
-    if (const int error = CheckTarget(target, &old, &exists))
+};
+
+int ResolveTarget(const QString &path, WriteTarget *target)
+{
+    if (const int error = ResolveLinks(path, &target->path))
         return error;
-    if (!exists) {
-        if (const int error = MakeFolders(ParentOf(target)))
+    return CheckTarget(target->path, &target->old, &target->exists);
+}
+
+int ReplaceOnDisk(const QString &path, const QByteArray &bytes)
+{
+    WriteTarget target;
+    if (const int error = ResolveTarget(path, &target))
+        return error;
+    if (!target.exists) {
+        if (const int error = MakeFolders(ParentOf(target.path)))
             return error;
     }
-    if (const int error = CheckFolder(ParentOf(target)))
+    if (const int error = CheckFolder(ParentOf(target.path)))
         return error;
-    return WriteReplacement(target, bytes, &old, exists);
+    return WriteReplacement(target.path, bytes, &target.old, target.exists);
 }
 
 } // namespace
 
 int CheckReplaceable(const QString &path)
 {
-    QString target;
-    if (const int error = ResolveLinks(path, &target))
+    WriteTarget target;
+    if (const int error = ResolveTarget(path, &target))
         return error;
-    struct stat old {};
-    bool exists = false;
-    if (const int error = CheckTarget(target, &old, &exists))
-        return error;
-    return CheckFolder(ParentOf(target));
+    return CheckFolder(ParentOf(target.path));
 }
 
 int LoadFile(const QString &path, QByteArray *bytes)

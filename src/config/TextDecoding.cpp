@@ -1,6 +1,7 @@
 #include "config/TextDecoding.h"
 
 #include <array>
+#include <cstring>
 
 namespace nudgely {
 
@@ -14,52 +15,68 @@ constexpr std::array<char16_t, 32> Windows1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool IsContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
-
 } // namespace
+
+void Utf8Validator::feed(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    while (p != end) {
+        if (invalid_)
+            return;
+        // Plain ASCII, eight bytes at a time: most text is nothing else.
+        if (need_ == 0) {
+            while (end - p >= 8) {
+                quint64 word;
+                memcpy(&word, p, sizeof word);
+                if (word & 0x8080808080808080ULL)
+                    break;
+                p += 8;
+            }
+            if (p == end)
+                return;
+        }
+        const auto byte = static_cast<unsigned char>(*p++);
+        if (need_ == 0) {
+            if (byte < 0x80)
+                continue;
+            // The ranges exclude overlong forms, surrogates and code points beyond Unicode.
+            low_ = 0x80;
+            high_ = 0xBF;
+            if (byte >= 0xC2 && byte <= 0xDF) {
+                need_ = 1;
+            } else if (byte >= 0xE0 && byte <= 0xEF) {
+                need_ = 2;
+                if (byte == 0xE0)
+                    low_ = 0xA0;
+                else if (byte == 0xED)
+                    high_ = 0x9F;
+            } else if (byte >= 0xF0 && byte <= 0xF4) {
+                need_ = 3;
+                if (byte == 0xF0)
+                    low_ = 0x90;
+                else if (byte == 0xF4)
+                    high_ = 0x8F;
+            } else {
+                invalid_ = true;
+            }
+            continue;
+        }
+        if (byte < low_ || byte > high_) {
+            invalid_ = true;
+            continue;
+        }
+        --need_;
+        low_ = 0x80;
+        high_ = 0xBF;
+    }
+}
 
 bool IsValidUtf8(QByteArrayView bytes)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        char32_t code = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > n)
-            return false;
-        for (int k = 1; k < length; ++k) {
-            if (!IsContinuation(p[i + k]))
-                return false;
-            code = (code << 6) | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
-        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-        if (overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return false;
-        i += length;
-    }
-    return true;
+    Utf8Validator validator;
+    validator.feed(bytes);
+    return validator.valid();
 }
 
 QString DecodeWindows1252(QByteArrayView bytes)

@@ -4,7 +4,9 @@
 #include "config/Registry.h"
 #include "config/Settings.h"
 #include "events/EventTables.h"
+#include "events/Today.h"
 #include "startup/AppPaths.h"
+#include "startup/StatusMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,11 +39,17 @@ TestEnvironment::TestEnvironment()
     LastIniError = 0;
     LastIniErrorText.clear();
     InstallMessagePresenter(&presenter);
+    InstallStatusSink([this](const QString &message) { statuses.push_back(message); });
+    SetBusyPointer(false);
+    SetToday(QDate(2026, 12, 5));
 }
 
 TestEnvironment::~TestEnvironment()
 {
     InstallMessagePresenter(nullptr);
+    InstallStatusSink(nullptr);
+    SetBusyPointer(false);
+    SetToday(QDate());
     SetProgramFolder(QString());
     IniFilePath.clear();
     if (hadXdgConfigHome_)

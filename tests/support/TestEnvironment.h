@@ -27,7 +27,8 @@ public:
 
 // A private world for one test: a temporary folder holding the program folder, the user's
 // configuration folder ($XDG_CONFIG_HOME) and the configuration file, fresh settings and
-// tables, and recorded message boxes. Everything is put back on destruction.
+// tables, recorded message boxes and status messages, and today fixed at 5 December 2026.
+// Everything is put back on destruction.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -53,6 +54,7 @@ public:
     QByteArray readRegistry() const;
 
     RecordingPresenter presenter;
+    std::vector<QString> statuses; // every status message, in order
 
 private:
     QTemporaryDir dir_;

@@ -6,14 +6,6 @@ namespace nudgely {
 
 namespace {
 
-enum class LineKind { Other, Section, Key };
-
-struct ParsedLine {
-    LineKind kind = LineKind::Other;
-    QString name;  // section or key name
-    QString value; // for a key
-};
-
 bool IsBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -37,32 +29,6 @@ QString Unquoted(const QString &value)
     return value;
 }
 
-ParsedLine Parse(const QByteArray &raw)
-{
-    QString decoded = DecodeText(raw);
-    if (decoded.startsWith(QChar(0xFEFF))) // byte order mark of a UTF-8 file
-        decoded.remove(0, 1);
-    const QString text = TrimBlanks(decoded);
-    ParsedLine line;
-    if (text.startsWith(QLatin1Char('['))) {
-        const qsizetype close = text.indexOf(QLatin1Char(']'));
-        line.kind = LineKind::Section;
-        line.name = TrimBlanks(QStringView(text).mid(1, close < 0 ? -1 : close - 1));
-        return line;
-    }
-    if (text.startsWith(QLatin1Char(';')))
-        return line;
-    const qsizetype equals = text.indexOf(QLatin1Char('='));
-    if (equals <= 0)
-        return line;
-    line.name = TrimBlanks(QStringView(text).left(equals));
-    if (line.name.isEmpty())
-        return line;
-    line.kind = LineKind::Key;
-    line.value = Unquoted(TrimBlanks(QStringView(text).mid(equals + 1)));
-    return line;
-}
-
 bool SameName(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -79,6 +45,32 @@ QByteArray EncodeValue(const QString &value)
 
 } // namespace
 
+IniDocument::Line IniDocument::makeLine(const QByteArray &text, const QByteArray &end)
+{
+    Line line{text, end, Kind::Other, {}, {}};
+    QString decoded = DecodeText(text);
+    if (decoded.startsWith(QChar(0xFEFF))) // byte order mark of a UTF-8 file
+        decoded.remove(0, 1);
+    const QString trimmed = TrimBlanks(decoded);
+    if (trimmed.startsWith(QLatin1Char('['))) {
+        const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+        line.kind = Kind::Section;
+        line.name = TrimBlanks(QStringView(trimmed).mid(1, close < 0 ? -1 : close - 1));
+        return line;
+    }
+    if (trimmed.startsWith(QLatin1Char(';')))
+        return line;
+    const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return line;
+    line.name = TrimBlanks(QStringView(trimmed).left(equals));
+    if (line.name.isEmpty())
+        return line;
+    line.kind = Kind::Key;
+    line.value = Unquoted(TrimBlanks(QStringView(trimmed).mid(equals + 1)));
+    return line;
+}
+
 IniDocument IniDocument::fromBytes(const QByteArray &bytes)
 {
     IniDocument document;
@@ -93,7 +85,7 @@ IniDocument IniDocument::fromBytes(const QByteArray &bytes)
             ++next;
         if (next < size && bytes[next] == '\n')
             ++next;
-        document.lines_.push_back({bytes.mid(start, end - start), bytes.mid(end, next - end)});
+        document.lines_.push_back(makeLine(bytes.mid(start, end - start), bytes.mid(end, next - end)));
         start = next;
     }
     return document;
@@ -110,11 +102,10 @@ QByteArray IniDocument::toBytes() const
 std::optional<IniDocument::SectionRange> IniDocument::findSection(const QString &section) const
 {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const ParsedLine parsed = Parse(lines_[i].text);
-        if (parsed.kind != LineKind::Section || !SameName(parsed.name, section))
+        if (lines_[i].kind != Kind::Section || !SameName(lines_[i].name, section))
             continue;
         std::size_t end = i + 1;
-        while (end < lines_.size() && Parse(lines_[end].text).kind != LineKind::Section)
+        while (end < lines_.size() && lines_[end].kind != Kind::Section)
             ++end;
         return SectionRange{i, end};
     }
@@ -125,8 +116,7 @@ std::vector<std::size_t> IniDocument::findKeyLines(const SectionRange &range, co
 {
     std::vector<std::size_t> found;
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        const ParsedLine parsed = Parse(lines_[i].text);
-        if (parsed.kind == LineKind::Key && SameName(parsed.name, key))
+        if (lines_[i].kind == Kind::Key && SameName(lines_[i].name, key))
             found.push_back(i);
     }
     return found;
@@ -140,7 +130,7 @@ std::optional<QString> IniDocument::value(const QString &section, const QString 
     const auto keys = findKeyLines(*range, key);
     if (keys.empty())
         return std::nullopt;
-    return Parse(lines_[keys.front()].text).value;
+    return lines_[keys.front()].value;
 }
 
 QByteArray IniDocument::lineEnd() const
@@ -158,7 +148,7 @@ void IniDocument::insertLine(std::size_t index, const QByteArray &text)
     const QByteArray end = lineEnd();
     if (index > 0 && lines_[index - 1].end.isEmpty())
         lines_[index - 1].end = end;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{text, end});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), makeLine(text, end));
 }
 
 bool IniDocument::setValue(const QString &section, const QString &key, const QString &value)
@@ -182,12 +172,12 @@ bool IniDocument::setValue(const QString &section, const QString &key, const QSt
         const QByteArray replaced = line.text.left(cut) + encoded;
         if (replaced == line.text)
             return false;
-        line.text = replaced;
+        line = makeLine(replaced, line.end);
         return true;
     }
     std::size_t after = range->header;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        if (Parse(lines_[i].text).kind == LineKind::Key)
+        if (lines_[i].kind == Kind::Key)
             after = i;
     }
     insertLine(after + 1, key.toUtf8() + '=' + encoded);

@@ -27,10 +27,16 @@ public:
     bool removeKey(const QString &section, const QString &key);
 
 private:
+    enum class Kind { Other, Section, Key };
     struct Line {
         QByteArray text; // without its line end
         QByteArray end;  // "\r\n", "\n", "\r", or empty for a last line without one
+        // What the text says, worked out once when the line is read or changed.
+        Kind kind = Kind::Other;
+        QString name;  // section or key name
+        QString value; // for a key
     };
+    static Line makeLine(const QByteArray &text, const QByteArray &end);
     struct SectionRange {
         std::size_t header; // index of the "[section]" line
         std::size_t end;    // one past its last line

@@ -26,6 +26,19 @@ bool HoldsLineBreak(const QString &text)
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
+// The document of the last bytes read, kept while they are the same buffer: reading many
+// keys from one snapshot of the file (a settings load) then parses it once.
+const IniDocument &Parsed(const QByteArray &bytes)
+{
+    static QByteArray parsedBytes;
+    static IniDocument parsed;
+    if (parsedBytes.isNull() || bytes.constData() != parsedBytes.constData() || bytes.size() != parsedBytes.size()) {
+        parsed = IniDocument::fromBytes(bytes);
+        parsedBytes = bytes;
+    }
+    return parsed;
+}
+
 } // namespace
 
 QString ReadIniString(const QString &section, const QString &key, const QString &file,
@@ -34,7 +47,7 @@ QString ReadIniString(const QString &section, const QString &key, const QString 
     QByteArray bytes;
     if (LoadFile(file, &bytes) != 0)
         return defaultValue;
-    return IniDocument::fromBytes(bytes).value(section, key).value_or(defaultValue);
+    return Parsed(bytes).value(section, key).value_or(defaultValue);
 }
 
 bool WriteIniString(const QString &section, const QString &key, const QString &value, const QString &file)

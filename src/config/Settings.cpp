@@ -106,6 +106,8 @@ QString ColourKeyName(int slot, const ColourKey &key)
 
 void LoadSettings()
 {
+    // One reading of the file for all its keys.
+    FileTransaction snapshot(IniFilePath);
     SettingsRecord &s = Settings;
     s.Centre = ReadNumber(Display, QStringLiteral("Centre"), Defaults.Centre);
 

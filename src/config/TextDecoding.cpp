@@ -15,7 +15,19 @@ constexpr std::array<char16_t, 32> Windows1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-} // namespace
+// Checks UTF-8 validity byte by byte, with the ranges that exclude overlong forms,
+// surrogates and code points beyond Unicode.
+class Utf8Validator {
+public:
+    void feed(QByteArrayView bytes);
+    bool valid() const { return !invalid_ && need_ == 0; }
+
+private:
+    int need_ = 0; // continuation bytes still expected
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+    bool invalid_ = false;
+};
 
 void Utf8Validator::feed(QByteArrayView bytes)
 {
@@ -40,7 +52,6 @@ void Utf8Validator::feed(QByteArrayView bytes)
         if (need_ == 0) {
             if (byte < 0x80)
                 continue;
-            // The ranges exclude overlong forms, surrogates and code points beyond Unicode.
             low_ = 0x80;
             high_ = 0xBF;
             if (byte >= 0xC2 && byte <= 0xDF) {
@@ -71,6 +82,8 @@ void Utf8Validator::feed(QByteArrayView bytes)
         high_ = 0xBF;
     }
 }
+
+} // namespace
 
 bool IsValidUtf8(QByteArrayView bytes)
 {

@@ -14,20 +14,4 @@ QString DecodeWindows1252(QByteArrayView bytes);
 
 bool IsValidUtf8(QByteArrayView bytes);
 
-// Checks UTF-8 validity piece by piece, for files read in chunks.
-class Utf8Validator {
-public:
-    void feed(QByteArrayView bytes);
-    // A sequence cut off at the end is not valid.
-    bool valid() const { return !invalid_ && need_ == 0; }
-    // No later bytes can make it valid again.
-    bool invalid() const { return invalid_; }
-
-private:
-    int need_ = 0; // continuation bytes still expected
-    unsigned char low_ = 0x80;
-    unsigned char high_ = 0xBF;
-    bool invalid_ = false;
-};
-
 } // namespace nudgely

@@ -87,7 +87,14 @@ QDate StepYearsUntilNotBefore(const QDate &date, const QDate &today, int *steps)
     // Only the first step can meet a 29 February; every later one keeps its month and day.
     if (month == 2 && day == 29 && !IsLeapYear(year + 1))
         day = 28;
-    int years = qMax(1, today.year() - year);
+    // Today's year, without asking QDate (which works it out afresh every time).
+    static QDate yearOf;
+    static int todayYear = 0;
+    if (today != yearOf) {
+        yearOf = today;
+        todayYear = today.year();
+    }
+    int years = qMax(1, todayYear - year);
     qint64 reached = JulianDay(year + years, month, day);
     if (reached < today.toJulianDay())
         reached = JulianDay(year + ++years, month, day);

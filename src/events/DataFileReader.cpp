@@ -63,7 +63,7 @@ bool ParseDataLine(QStringView line, int slot)
     return AppendEvent(date.toString(), line.mid(rest).toString(), static_cast<quint8>(slot), flags);
 }
 
-bool ReadTextLine(TextLineReader &file, QString &line)
+bool ReadTextLine(TextLineReader &file, QStringView &line)
 {
     return file.readLine(line);
 }
@@ -71,7 +71,7 @@ bool ReadTextLine(TextLineReader &file, QString &line)
 void ReadDataLines(QIODevice &device, int slot)
 {
     TextLineReader reader(device);
-    QString line;
+    QStringView line;
     while (!reader.atEnd()) {
         if (ReadTextLine(reader, line))
             ParseDataLine(line, slot);

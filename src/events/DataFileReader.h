@@ -19,7 +19,7 @@ bool ReadDataFile(int slot);
 void ReadDataLines(QIODevice &device, int slot);
 
 // The next line of the file; false when reading it failed.
-bool ReadTextLine(TextLineReader &file, QString &line);
+bool ReadTextLine(TextLineReader &file, QStringView &line);
 
 // Cuts one line into its date field, the one-off option "/A" and the description, and
 // appends at most one event. True when the line was handled (an event or a comment).

@@ -2,10 +2,10 @@
 
 #include "config/Settings.h"
 #include "events/Calendar.h"
+#include "events/NumericText.h"
+#include "events/SharedTexts.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 
 namespace nudgely {
 
@@ -27,42 +27,6 @@ qsizetype SkipDigits(QStringView text, qsizetype i)
     while (i < text.size() && IsDigit(text[i]))
         ++i;
     return i;
-}
-
-// The extent of the number inside optional spaces, or nothing when the text is not one.
-std::optional<QStringView> NumberCore(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    qsizetype i = begin;
-    if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    const qsizetype integerEnd = SkipDigits(text, i);
-    qsizetype digits = integerEnd - i;
-    i = integerEnd;
-    if (i < end && text[i] == QLatin1Char('.')) {
-        const qsizetype fractionEnd = SkipDigits(text, i + 1);
-        digits += fractionEnd - (i + 1);
-        i = fractionEnd;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < end && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        qsizetype e = i + 1;
-        if (e < end && (text[e] == QLatin1Char('+') || text[e] == QLatin1Char('-')))
-            ++e;
-        const qsizetype exponentEnd = SkipDigits(text, e);
-        if (exponentEnd == e)
-            return std::nullopt;
-        i = exponentEnd;
-    }
-    if (i != end)
-        return std::nullopt;
-    return text.mid(begin, end - begin);
 }
 
 // Compares the start of the text with an upper-case ASCII name, ignoring case.
@@ -94,47 +58,6 @@ bool IsYearless(QStringView year)
 
 } // namespace
 
-std::optional<int> NumericValue(QStringView text)
-{
-    const auto core = NumberCore(text);
-    if (!core)
-        return std::nullopt;
-    // Plain whole numbers are by far the most common; leave the general path to the rest.
-    if (core->size() <= 6) {
-        bool whole = true;
-        int value = 0;
-        qsizetype i = 0;
-        const bool negative = core->front() == QLatin1Char('-');
-        if (negative || core->front() == QLatin1Char('+'))
-            ++i;
-        for (; i < core->size(); ++i) {
-            if (!IsDigit((*core)[i])) {
-                whole = false;
-                break;
-            }
-            value = value * 10 + ((*core)[i].unicode() - '0');
-        }
-        if (whole) {
-            value = negative ? -value : value;
-            if (value < -32768 || value > 32767)
-                return std::nullopt;
-            return value;
-        }
-    }
-    const QByteArray latin = core->toLatin1();
-    const char *begin = latin.constData();
-    if (*begin == '+')
-        ++begin;
-    double number = 0;
-    const auto result = std::from_chars(begin, latin.constData() + latin.size(), number);
-    if (result.ec != std::errc() || !std::isfinite(number))
-        return std::nullopt;
-    const double rounded = std::nearbyint(number); // halves to even in the default rounding mode
-    if (rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<int>(rounded);
-}
-
 std::optional<QChar> DateDelimiter(int index)
 {
     if (index < 0 || index >= static_cast<int>(Delimiters.size()))
@@ -142,52 +65,77 @@ std::optional<QChar> DateDelimiter(int index)
     return QLatin1Char(Delimiters[static_cast<std::size_t>(index)]);
 }
 
-bool SplitDateField(const QString &text, QString &day, QString &month, QString &year)
+namespace {
+
+// The three elements of a date field by role, and the month's number.
+struct DateElements {
+    QStringView day;
+    QStringView month;
+    QStringView year;
+    int monthValue = 0;
+    bool monthIsName = false;
+};
+
+std::optional<DateElements> SplitElements(QStringView text)
 {
     const auto delimiter = DateDelimiter(Settings.Delimiter);
     if (!delimiter)
-        return false;
+        return std::nullopt;
     const qsizetype first = text.indexOf(*delimiter);
     if (first < 0)
-        return false;
+        return std::nullopt;
     const qsizetype second = text.indexOf(*delimiter, first + 1);
     if (second < 0 || second == text.size() - 1)
-        return false;
+        return std::nullopt;
 
-    const QStringView view(text);
-    const QStringView elements[3] = {view.left(first), view.mid(first + 1, second - first - 1), view.mid(second + 1)};
-    // The year takes whatever position day and month leave.
-    int roles[3] = {}; // element index of day, month and year
+    const QStringView elements[3] = {text.left(first), text.mid(first + 1, second - first - 1), text.mid(second + 1)};
+    int dayAt = 0;
+    int monthAt = 0;
     switch (Settings.DayPos) {
     case 1:
-        roles[0] = 0;
-        roles[1] = Settings.MonthPos == 2 ? 1 : 2;
+        dayAt = 0;
+        monthAt = Settings.MonthPos == 2 ? 1 : 2;
         break;
     case 2:
-        roles[0] = 1;
-        roles[1] = Settings.MonthPos == 1 ? 0 : 2;
+        dayAt = 1;
+        monthAt = Settings.MonthPos == 1 ? 0 : 2;
         break;
     case 3:
-        roles[0] = 2;
-        roles[1] = Settings.MonthPos == 1 ? 0 : 1;
+        dayAt = 2;
+        monthAt = Settings.MonthPos == 1 ? 0 : 1;
         break;
     default:
-        return false;
+        return std::nullopt;
     }
-    roles[2] = 3 - roles[0] - roles[1];
-    day = elements[roles[0]].toString();
-    year = elements[roles[2]].toString();
+    // The year takes whatever position day and month leave.
+    DateElements result{elements[dayAt], elements[monthAt], elements[3 - dayAt - monthAt]};
+    if (const auto number = NumericValue(result.month)) {
+        result.monthValue = *number;
+    } else if (const auto named = MonthNumberFromName(result.month)) {
+        result.monthValue = *named;
+        result.monthIsName = true;
+    } else {
+        return std::nullopt;
+    }
+    return result;
+}
 
-    const QStringView monthElement = elements[roles[1]];
-    if (NumericValue(monthElement)) {
-        month = monthElement.toString();
-        return true;
-    }
-    month = monthElement.toString();
-    const auto number = MonthNumberFromName(monthElement);
-    if (!number)
+// A month name becomes its number from here on.
+QString MonthText(const DateElements &elements)
+{
+    return elements.monthIsName ? SharedNumber(elements.monthValue) : SharedText(elements.month);
+}
+
+} // namespace
+
+bool SplitDateField(const QString &text, QString &day, QString &month, QString &year)
+{
+    const auto elements = SplitElements(text);
+    if (!elements)
         return false;
-    month = QString::number(*number);
+    day = SharedText(elements->day);
+    month = MonthText(*elements);
+    year = SharedText(elements->year);
     return true;
 }
 
@@ -224,27 +172,31 @@ std::optional<WeekdayRule> ParseWeekdayRule(QStringView day)
 ClassifiedDate ClassifyDateField(const QString &text, int currentYear)
 {
     ClassifiedDate result;
-    if (!SplitDateField(text, result.day, result.month, result.year))
+    const auto elements = SplitElements(text);
+    if (!elements)
         return result;
+    result.day = SharedText(elements->day);
+    result.month = MonthText(*elements);
+    result.year = SharedText(elements->year);
 
-    const auto day = NumericValue(result.day);
-    const auto month = NumericValue(result.month);
-    if (const auto year = NumericValue(result.year); day && month && year) {
-        if (const auto date = BuildDate(*year, *month, *day)) {
+    const int month = elements->monthValue;
+    const auto day = NumericValue(elements->day);
+    if (const auto year = NumericValue(elements->year); day && year) {
+        if (const auto date = BuildDate(*year, month, *day)) {
             result.kind = DateKind::FullDate;
             result.date = *date;
             return result;
         }
     }
-    if (!IsYearless(result.year) || !month)
+    if (!IsYearless(elements->year))
         return result;
-    result.monthValue = *month;
-    if (day && BuildDate(currentYear, *month, *day)) {
+    result.monthValue = month;
+    if (day && BuildDate(currentYear, month, *day)) {
         result.kind = DateKind::YearlessDate;
         result.dayValue = *day;
         return result;
     }
-    if (const auto rule = ParseWeekdayRule(result.day)) {
+    if (const auto rule = ParseWeekdayRule(elements->day)) {
         result.kind = DateKind::WeekdayRule;
         result.rule = *rule;
     }

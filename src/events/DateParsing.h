@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/NumericText.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -7,11 +9,6 @@
 #include <optional>
 
 namespace nudgely {
-
-// The value of numeric text: optional spaces, an optional sign, decimal digits with an
-// optional fraction or exponent, optional spaces; rounded to a whole number (halves to the
-// even neighbour) that must lie within -32768 to 32767.
-std::optional<int> NumericValue(QStringView text);
 
 // The delimiter character that Settings.Delimiter selects ("/", "-", "."); nothing for an
 // index outside the list.

@@ -12,6 +12,8 @@ void ResetEvents()
     EventCount = 0;
     DataFilesRead = 0;
     Events.assign(1, EventRecord());
+    // Room for a full table once: growing it step by step copies and touches far more memory.
+    Events.reserve(MaxEventCount + 1);
 }
 
 bool AppendEvent(const QString &szDate, const QString &szDescription, quint8 bytDataFile, quint8 bytFlags)

@@ -3,6 +3,7 @@
 #include "events/Calendar.h"
 #include "events/DateParsing.h"
 #include "events/EventTables.h"
+#include "events/SharedTexts.h"
 #include "events/Today.h"
 #include "startup/StatusMessages.h"
 
@@ -27,9 +28,8 @@ std::optional<QDate> WeekdayInYear(int count, int weekday, int month, int year)
 }
 
 // Walks year by year from a first year in one direction until the date passes today.
-bool FindWeekdayDate(int count, int weekday, int month, int firstYear, int direction, QDate &date)
+bool FindWeekdayDate(int count, int weekday, int month, const QDate &today, int firstYear, int direction, QDate &date)
 {
-    const QDate today = Today();
     for (int year = firstYear;; year += direction) {
         const auto candidate = WeekdayInYear(count, weekday, month, year);
         if (!candidate) {
@@ -60,9 +60,11 @@ bool FirstOccurrence(EventRecord &event, const ClassifiedDate &parsed, const QDa
     }
     case DateKind::WeekdayRule:
         event.szAge = NoAge;
-        if (!NextWeekdayDate(parsed.rule.count, parsed.rule.weekday, parsed.monthValue, event.dtNext))
+        if (!FindWeekdayDate(parsed.rule.count, parsed.rule.weekday, parsed.monthValue, today, today.year(), +1,
+                             event.dtNext))
             return false;
-        LastWeekdayDate(parsed.rule.count, parsed.rule.weekday, parsed.monthValue, event.dtLast);
+        FindWeekdayDate(parsed.rule.count, parsed.rule.weekday, parsed.monthValue, today, today.year() + 1, -1,
+                        event.dtLast);
         return true;
     case DateKind::Bad:
         break;
@@ -89,7 +91,7 @@ void ResolveEvent(EventRecord &event, const QDate &today)
     } else if (event.dtNext < today) {
         int years = 0;
         event.dtNext = StepYearsUntilNotBefore(event.dtNext, today, &years);
-        event.szAge = QString::number(years);
+        event.szAge = SharedNumber(years);
     } else if (event.szAge != NoAge) {
         event.szAge = QStringLiteral("0");
     }
@@ -103,12 +105,14 @@ void ResolveEvent(EventRecord &event, const QDate &today)
 
 bool NextWeekdayDate(int count, int weekday, int month, QDate &date)
 {
-    return FindWeekdayDate(count, weekday, month, Today().year(), +1, date);
+    const QDate today = Today();
+    return FindWeekdayDate(count, weekday, month, today, today.year(), +1, date);
 }
 
 bool LastWeekdayDate(int count, int weekday, int month, QDate &date)
 {
-    return FindWeekdayDate(count, weekday, month, Today().year() + 1, -1, date);
+    const QDate today = Today();
+    return FindWeekdayDate(count, weekday, month, today, today.year() + 1, -1, date);
 }
 
 void ResolveEvents()

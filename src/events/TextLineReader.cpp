@@ -2,109 +2,70 @@
 
 #include "config/TextDecoding.h"
 
+#include <QByteArray>
+
 namespace nudgely {
 
 namespace {
-constexpr qint64 ChunkSize = 64 * 1024;
+
+constexpr qint64 ChunkSize = 1024 * 1024;
+
+qsizetype LastLineEnd(const QByteArray &bytes)
+{
+    for (qsizetype i = bytes.size(); i > 0; --i) {
+        if (bytes[i - 1] == '\n' || bytes[i - 1] == '\r')
+            return i;
+    }
+    return 0;
 }
 
-TextLineReader::TextLineReader(QIODevice &device) : device_(device)
-{
-    decideEncoding();
-}
+} // namespace
 
-void TextLineReader::decideEncoding()
+TextLineReader::TextLineReader(QIODevice &device)
 {
-    // One pass over the whole file before the first line: the encoding is the file's, not
-    // each line's.
-    Utf8Validator validator;
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = device_.read(chunk.data(), ChunkSize);
-        if (got <= 0)
+    QByteArray bytes;
+    while (bytes.size() < MaxFileBytes) {
+        const qsizetype before = bytes.size();
+        const qint64 wanted = qMin(ChunkSize, MaxFileBytes - before);
+        bytes.resize(before + wanted);
+        const qint64 got = device.read(bytes.data() + before, wanted);
+        bytes.resize(before + qMax<qint64>(got, 0));
+        if (got < 0) {
+            // Keep the whole lines read so far; the line the error cut is not one.
+            failed_ = true;
+            bytes.truncate(LastLineEnd(bytes));
             break;
-        validator.feed(QByteArrayView(chunk.constData(), got));
-        if (validator.invalid())
+        }
+        if (got == 0)
             break;
     }
-    utf8_ = validator.valid();
-    if (!device_.seek(0))
-        failed_ = true;
+    text_ = IsValidUtf8(bytes) ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
 }
 
-bool TextLineReader::fill()
+bool TextLineReader::atEnd() const
 {
-    if (eof_ || failed_)
-        return false;
-    buffer_.resize(ChunkSize);
-    const qint64 got = device_.read(buffer_.data(), ChunkSize);
-    pos_ = 0;
-    if (got < 0) {
-        buffer_.clear();
-        failed_ = true;
+    return pos_ >= text_.size() && !failed_;
+}
+
+bool TextLineReader::readLine(QStringView &line)
+{
+    if (pos_ >= text_.size()) {
+        line = {};
+        failed_ = false; // told once
         return false;
     }
-    buffer_.resize(got);
-    if (got == 0)
-        eof_ = true;
-    return got > 0;
-}
-
-bool TextLineReader::peekByte(char *byte)
-{
-    if (pos_ == buffer_.size() && !fill())
-        return false;
-    *byte = buffer_.at(pos_);
-    return true;
-}
-
-bool TextLineReader::atEnd()
-{
-    char next = 0;
-    if (skipLf_ && peekByte(&next) && next == '\n')
+    const QChar *begin = text_.constData() + pos_;
+    const QChar *end = text_.constData() + text_.size();
+    const QChar *stop = begin;
+    while (stop != end && *stop != QLatin1Char('\r') && *stop != QLatin1Char('\n'))
+        ++stop;
+    line = QStringView(begin, stop);
+    pos_ += stop - begin;
+    if (stop != end) {
         ++pos_;
-    skipLf_ = false;
-    if (failed_)
-        return true;
-    return !peekByte(&next) && !failed_;
-}
-
-bool TextLineReader::readLine(QString &line)
-{
-    line.clear();
-    if (failed_)
-        return false;
-    // A line that lies whole in the buffer is decoded from there; only one that spans two
-    // reads is gathered first.
-    QByteArray gathered;
-    QByteArrayView whole;
-    bool spans = false;
-    char next = 0;
-    while (peekByte(&next)) {
-        const char *begin = buffer_.constData() + pos_;
-        const char *end = buffer_.constData() + buffer_.size();
-        const char *stop = begin;
-        while (stop != end && *stop != '\r' && *stop != '\n')
-            ++stop;
-        const QByteArrayView piece(begin, qMin<qsizetype>(stop - begin, MaxLineBytes));
-        if (!spans && stop != end) {
-            whole = piece;
-        } else {
-            spans = true;
-            const qsizetype room = qMax<qsizetype>(0, MaxLineBytes - gathered.size());
-            gathered.append(piece.first(qMin(room, piece.size())));
-        }
-        pos_ += stop - begin;
-        if (stop != end) {
-            skipLf_ = (*stop == '\r');
+        if (*stop == QLatin1Char('\r') && stop + 1 != end && stop[1] == QLatin1Char('\n'))
             ++pos_;
-            break;
-        }
     }
-    if (failed_)
-        return false;
-    const QByteArrayView raw = spans ? QByteArrayView(gathered) : whole;
-    line = utf8_ ? QString::fromUtf8(raw) : DecodeWindows1252(raw);
     return true;
 }
 

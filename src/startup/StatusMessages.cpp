@@ -9,6 +9,7 @@ QString lastMessage;
 std::function<void(const QString &)> statusSink;
 bool busy = false;
 std::function<void(bool)> busyHook;
+std::function<void()> beepHook;
 } // namespace
 
 void ShowStatus(const QString &message)
@@ -45,6 +46,17 @@ bool BusyPointerShown()
 void InstallBusyPointerHook(std::function<void(bool)> hook)
 {
     busyHook = std::move(hook);
+}
+
+void Beep()
+{
+    if (beepHook)
+        beepHook();
+}
+
+void InstallBeepHook(std::function<void()> hook)
+{
+    beepHook = std::move(hook);
 }
 
 } // namespace nudgely

@@ -18,4 +18,8 @@ void SetBusyPointer(bool busy);
 bool BusyPointerShown();
 void InstallBusyPointerHook(std::function<void(bool)> hook);
 
+// The beep that goes with a refused command.
+void Beep();
+void InstallBeepHook(std::function<void()> hook);
+
 } // namespace nudgely

@@ -4,6 +4,9 @@
 #include "config/Registry.h"
 #include "config/Settings.h"
 #include "events/EventTables.h"
+#include "eventlist/EventListBuilder.h"
+#include "eventlist/EventsGrid.h"
+#include "eventlist/Sorting.h"
 #include "events/Today.h"
 #include "startup/AppPaths.h"
 #include "startup/StatusMessages.h"
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -41,13 +45,20 @@ TestEnvironment::TestEnvironment()
     InstallMessagePresenter(&presenter);
     InstallStatusSink([this](const QString &message) { statuses.push_back(message); });
     SetBusyPointer(false);
+    InstallBeepHook([this] { ++beeps; });
+    InstallCaptionHook([this](const QString &text) { caption = text; });
     SetToday(QDate(2026, 12, 5));
+    CurrentSortMarks = SortMarks();
+    LayOutEventsGrid();
+    QLocale::setDefault(QLocale::c());
 }
 
 TestEnvironment::~TestEnvironment()
 {
     InstallMessagePresenter(nullptr);
     InstallStatusSink(nullptr);
+    InstallBeepHook(nullptr);
+    InstallCaptionHook(nullptr);
     SetBusyPointer(false);
     SetToday(QDate());
     SetProgramFolder(QString());

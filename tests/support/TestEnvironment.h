@@ -27,7 +27,8 @@ public:
 
 // A private world for one test: a temporary folder holding the program folder, the user's
 // configuration folder ($XDG_CONFIG_HOME) and the configuration file, fresh settings and
-// tables, recorded message boxes and status messages, and today fixed at 5 December 2026.
+// tables, an empty events grid, recorded message boxes, status messages, beeps and caption,
+// the C locale, and today fixed at 5 December 2026.
 // Everything is put back on destruction.
 class TestEnvironment {
 public:
@@ -55,6 +56,8 @@ public:
 
     RecordingPresenter presenter;
     std::vector<QString> statuses; // every status message, in order
+    int beeps = 0;
+    QString caption;               // the main window's caption, as last set
 
 private:
     QTemporaryDir dir_;

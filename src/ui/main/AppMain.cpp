@@ -2,6 +2,7 @@
 
 #include "config/LegacyMigration.h"
 #include "config/Settings.h"
+#include "eventlist/EventListing.h"
 #include "events/Today.h"
 #include "startup/AppIdentity.h"
 #include "startup/CommandLine.h"
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace nudgely {
 
@@ -56,7 +58,11 @@ int RunListing(int argc, char **argv)
     app.setApplicationName(AppTitle);
     if (!StartUp())
         return ExitConfigurationProblem;
-    return 0;
+    PrintEventList(stdout, stderr);
+    // Everything is printed: tearing down tens of thousands of events and rows one by one
+    // would only delay the exit.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 int RunWindow(int argc, char **argv)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+
+namespace nudgely {
+
+// Numeric text as data files and grid cells use it: optional spaces, an optional sign,
+// decimal digits with an optional fraction or exponent, optional spaces. Its value, or
+// nothing when the text is not numeric.
+std::optional<double> NumericTextValue(QStringView text);
+
+// The value of numeric text rounded to a whole number (halves to the even neighbour) that
+// must lie within -32768 to 32767.
+std::optional<int> NumericValue(QStringView text);
+
+} // namespace nudgely

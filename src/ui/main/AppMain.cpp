@@ -8,10 +8,10 @@
 #include "startup/CommandLine.h"
 #include "startup/ConfigFileSearch.h"
 #include "startup/ProgramOptions.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MessageBoxPresenter.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,12 +72,11 @@ int RunWindow(int argc, char **argv)
     app.setApplicationVersion(QLatin1String(VersionString));
     MessageBoxPresenter presenter;
     InstallMessagePresenter(&presenter);
-    if (!StartUp())
+    if (!SettleConfigurationFile(StartupCommandLine()))
         return ExitConfigurationProblem;
 
-    QMainWindow window;
-    window.setWindowTitle(AppTitle);
-    window.show();
+    frmMain window;
+    window.Form_Load();
     const int status = app.exec();
     InstallMessagePresenter(nullptr);
     return status;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace nudgely {
+
+// Window sizes and positions are kept in twips (1/1440 inch) so that the configuration file
+// moves between screens; twips per pixel is 1440 / the screen's logical DPI, rounded (15 at
+// 96 DPI).
+inline constexpr double DefaultWindowWidth = 7185;
+inline constexpr double DefaultWindowHeight = 5370;
+inline constexpr double MinimumWindowWidth = 3000;
+inline constexpr double MinimumWindowHeight = 2400;
+inline constexpr std::array<double, 5> DefaultColumnWidths = {1000, 480, 480, 645, 3990};
+
+int TwipsPerPixel(double logicalDpi);
+int TwipsToPixels(double twips, int twipsPerPixel);
+
+// The main window's geometry as the configuration file holds it.
+struct StoredWindowGeometry {
+    double width = DefaultWindowWidth;   // raised to the minimum
+    double height = DefaultWindowHeight; // raised to the minimum
+    // Only read while Settings.Centre is not 1; nothing when missing or not a number, and
+    // the window is then centred.
+    std::optional<double> left;
+    std::optional<double> top;
+    bool maximised = false;
+    std::array<double, 5> columns = DefaultColumnWidths; // "date" to "event description"
+};
+
+StoredWindowGeometry ReadStoredWindowGeometry();
+
+// What a closing window writes: the size and position only when they are to be kept.
+struct WindowGeometryToSave {
+    std::optional<double> width;
+    std::optional<double> height;
+    std::optional<double> left;
+    std::optional<double> top;
+    bool maximised = false;
+    std::array<double, 5> columns = DefaultColumnWidths;
+};
+
+// In this order: frmWidth, frmHeight, frmTop, frmLeft, frmMax, Col0 to Col4.
+void WriteWindowGeometry(const WindowGeometryToSave &geometry);
+
+// A coordinate as written: whole numbers without a fractional part.
+QString TwipsText(double twips);
+
+// The preferences dialog's own position, frmOLeft and frmOTop.
+std::optional<double> ReadTwips(const QString &key);
+void WriteTwips(const QString &key, double twips);
+
+} // namespace nudgely

@@ -4,7 +4,7 @@
 
 #include "events/Today.h"
 #include "startup/AppPaths.h"
-#include "ui/main/EventsGridView.h"
+#include "ui/main/GridView.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>

@@ -10,8 +10,8 @@
 #include "events/OccurrenceResolver.h"
 #include "startup/AppIdentity.h"
 #include "startup/StatusMessages.h"
-#include "ui/main/EventsGridView.h"
-#include "ui/main/EventsTableModel.h"
+#include "ui/main/GridView.h"
+#include "ui/main/GridTableModel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,6 +20,7 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -55,6 +56,17 @@ QMenu *AddMenu(QMenuBar *bar, const char *name, const QString &caption)
     return menu;
 }
 
+// A row's tooltip: its date in the long format, or why it has none.
+QString EventRowToolTip(int gridRow)
+{
+    if (gridRow <= 0 || gridRow >= grdDates.rowCount())
+        return {};
+    if (grdDates.text(gridRow, TimeLeftColumn) == QLatin1String("?"))
+        return QStringLiteral("couldn't resolve date for this event");
+    const QDate date = DateFromHiddenText(grdDates.text(gridRow, HiddenDateColumn));
+    return date.isValid() ? QLocale().toString(date, QLocale::LongFormat) : QString();
+}
+
 QSize ShrunkByFrame(const QSize &outer, const QMargins &frame)
 {
     return {outer.width() - frame.left() - frame.right(), outer.height() - frame.top() - frame.bottom()};
@@ -70,8 +82,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Noto Sans")});
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppTitle);
-    model_ = new EventsTableModel(grdDates, this);
-    grdDatesView_ = new EventsGridView(model_, this);
+    model_ = new GridTableModel(grdDates, this);
+    model_->setRowToolTips(EventRowToolTip);
+    grdDatesView_ = new GridView(model_, this);
+    grdDatesView_->setObjectName(QStringLiteral("grdDates"));
+    grdDatesView_->setColumnHidden(HiddenDateColumn, true);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -82,8 +97,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     createMenus();
     createStatusBar();
 
-    connect(grdDatesView_, &EventsGridView::cellPressed, this, &frmMain::gridPressed);
-    connect(grdDatesView_, &EventsGridView::cellReleased, this, &frmMain::gridReleased);
+    connect(grdDatesView_, &GridView::cellPressed, this, &frmMain::gridPressed);
+    connect(grdDatesView_, &GridView::cellReleased, this, &frmMain::gridReleased);
     // Escape ends the program wherever the focus is within the window.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);

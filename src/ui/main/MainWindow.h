@@ -15,8 +15,8 @@ class QMenu;
 
 namespace nudgely {
 
-class EventsGridView;
-class EventsTableModel;
+class GridView;
+class GridTableModel;
 
 // The main window: the events grid, its menus and status bar. Its load drives the start of
 // a run; closing it stores its geometry and ends the program.
@@ -42,7 +42,7 @@ public:
     void menuDefaultWindowSize_Click();
     void menuCentreNow_Click();
 
-    EventsGridView *gridView() const { return grdDatesView_; }
+    GridView *gridView() const { return grdDatesView_; }
     QLabel *versionPanel() const { return versionPanel_; }
     QLabel *statusPanel() const { return statusPanel_; }
     QMenu *eventsMenu() const { return menuEvents_; }
@@ -70,8 +70,8 @@ private:
     QRect centredOuter(const QSize &outer, QPointF *twips) const;
     double savedTwips(int pixels, int setPixels, double setTwips) const;
 
-    EventsTableModel *model_ = nullptr;
-    EventsGridView *grdDatesView_ = nullptr;
+    GridTableModel *model_ = nullptr;
+    GridView *grdDatesView_ = nullptr;
     QLabel *versionPanel_ = nullptr;
     QLabel *statusPanel_ = nullptr;
     QMenu *menuEvents_ = nullptr;

@@ -5,8 +5,8 @@
 #include "eventlist/EventsGrid.h"
 #include "startup/AppPaths.h"
 #include "support/TestEnvironment.h"
-#include "ui/main/EventsGridView.h"
-#include "ui/main/EventsTableModel.h"
+#include "ui/main/GridView.h"
+#include "ui/main/GridTableModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, SelectAllThenCopyPutsTheListOnTheClipboard)
 TEST_F(MainWindowTest, ClickingACellMakesItTheOneThatIsCopied)
 {
     open();
-    EventsGridView *view = window->gridView();
+    GridView *view = window->gridView();
     const QModelIndex advent = view->model()->index(2, DescriptionColumn);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(advent).center());
     EXPECT_EQ(grdDates.row(), 3);
@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, ClickingACellMakesItTheOneThatIsCopied)
 TEST_F(MainWindowTest, RightClickOutsideTheSelectionMovesTheCurrentCell)
 {
     open();
-    EventsGridView *view = window->gridView();
+    GridView *view = window->gridView();
     grdDates.setCurrentCell(1, DateColumn);
     grdDates.setSelectionEnd(2, DescriptionColumn);
     const QPoint inside = view->visualRect(view->model()->index(1, DayColumn)).center();
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
 TEST_F(MainWindowTest, StandardColoursFollowTheViewsPalette)
 {
     open();
-    EventsGridView *view = window->gridView();
+    GridView *view = window->gridView();
     QPalette dark = view->palette();
     dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
     dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));

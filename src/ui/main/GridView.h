@@ -4,17 +4,17 @@
 
 namespace nudgely {
 
-class EventsTableModel;
+class GridTableModel;
 class GridModel;
 
-// The events grid on screen. It keeps the view's selection and the grid model's current
-// cell and selection end the same both ways, and reports mouse presses and releases in
-// grid coordinates: row 0 is the header, -1 means no cell.
-class EventsGridView final : public QTableView {
+// A grid model on screen. It keeps the view's selection and the grid model's current cell
+// and selection end the same both ways, and reports mouse presses and releases in grid
+// coordinates: row 0 is the header, -1 means no cell.
+class GridView final : public QTableView {
     Q_OBJECT
 
 public:
-    explicit EventsGridView(EventsTableModel *model, QWidget *parent = nullptr);
+    explicit GridView(GridTableModel *model, QWidget *parent = nullptr);
 
     GridModel &grid();
     // The grid cell under a point of the viewport or of the header.
@@ -24,6 +24,7 @@ public:
 
 Q_SIGNALS:
     void cellPressed(int row, int column, Qt::MouseButton button);
+    void cellDoubleClicked(int row, int column);
     void cellReleased(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
@@ -34,7 +35,7 @@ private:
     void showGridSelection();
     void takeViewSelection();
 
-    EventsTableModel *model_;
+    GridTableModel *model_;
     bool showingGridSelection_ = false;
 };
 

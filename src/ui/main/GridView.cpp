@@ -1,7 +1,7 @@
-#include "ui/main/EventsGridView.h"
+#include "ui/main/GridView.h"
 
-#include "eventlist/EventsGrid.h"
-#include "ui/main/EventsTableModel.h"
+#include "eventlist/GridModel.h"
+#include "ui/main/GridTableModel.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -33,14 +33,12 @@ public:
 
 } // namespace
 
-EventsGridView::EventsGridView(EventsTableModel *model, QWidget *parent) : QTableView(parent), model_(model)
+GridView::GridView(GridTableModel *model, QWidget *parent) : QTableView(parent), model_(model)
 {
-    setObjectName(QStringLiteral("grdDates"));
     auto *style = new GridLineStyle;
     style->setParent(this);
     setStyle(style);
     setModel(model);
-    setColumnHidden(HiddenDateColumn, true);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -56,20 +54,20 @@ EventsGridView::EventsGridView(EventsTableModel *model, QWidget *parent) : QTabl
     viewport()->installEventFilter(this);
     horizontalHeader()->viewport()->installEventFilter(this);
 
-    connect(model, &EventsTableModel::gridSelectionChanged, this, &EventsGridView::showGridSelection);
-    connect(model, &EventsTableModel::gridFocusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
-    connect(model, &QAbstractItemModel::modelReset, this, &EventsGridView::showGridSelection);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &EventsGridView::takeViewSelection);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &EventsGridView::takeViewSelection);
+    connect(model, &GridTableModel::gridSelectionChanged, this, &GridView::showGridSelection);
+    connect(model, &GridTableModel::gridFocusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
+    connect(model, &QAbstractItemModel::modelReset, this, &GridView::showGridSelection);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &GridView::takeViewSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &GridView::takeViewSelection);
     applyLook();
 }
 
-GridModel &EventsGridView::grid()
+GridModel &GridView::grid()
 {
     return model_->grid();
 }
 
-QPoint EventsGridView::cellAt(QWidget *where, const QPoint &pos) const
+QPoint GridView::cellAt(QWidget *where, const QPoint &pos) const
 {
     // A release goes to the widget that had the press, wherever the pointer is by then.
     const QPoint global = where->mapToGlobal(pos);
@@ -82,13 +80,19 @@ QPoint EventsGridView::cellAt(QWidget *where, const QPoint &pos) const
     return index.isValid() ? QPoint(index.column(), index.row() + 1) : QPoint(-1, -1);
 }
 
-bool EventsGridView::eventFilter(QObject *watched, QEvent *event)
+bool GridView::eventFilter(QObject *watched, QEvent *event)
 {
     const bool press = event->type() == QEvent::MouseButtonPress;
-    if (!press && event->type() != QEvent::MouseButtonRelease)
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (!press && !doubleClick && event->type() != QEvent::MouseButtonRelease)
         return QTableView::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
     const QPoint cell = cellAt(static_cast<QWidget *>(watched), mouse->position().toPoint());
+    if (doubleClick) {
+        if (mouse->button() == Qt::LeftButton)
+            Q_EMIT cellDoubleClicked(cell.y(), cell.x());
+        return false;
+    }
     if (press) {
         Q_EMIT cellPressed(cell.y(), cell.x(), mouse->button());
         // The right button opens the menu; which cell is current is decided there.
@@ -98,7 +102,7 @@ bool EventsGridView::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void EventsGridView::showGridSelection()
+void GridView::showGridSelection()
 {
     const GridModel &g = model_->grid();
     if (showingGridSelection_ || g.rowCount() < 2)
@@ -116,7 +120,7 @@ void EventsGridView::showGridSelection()
     showingGridSelection_ = false;
 }
 
-void EventsGridView::takeViewSelection()
+void GridView::takeViewSelection()
 {
     const QModelIndex current = currentIndex();
     if (showingGridSelection_ || !current.isValid())
@@ -136,7 +140,7 @@ void EventsGridView::takeViewSelection()
     showingGridSelection_ = false;
 }
 
-void EventsGridView::applyLook()
+void GridView::applyLook()
 {
     const QPalette standard = palette();
     const QColor base = standard.color(QPalette::Active, QPalette::Base);
@@ -157,7 +161,7 @@ void EventsGridView::applyLook()
     horizontalHeader()->setPalette(header);
 }
 
-void EventsGridView::changeEvent(QEvent *event)
+void GridView::changeEvent(QEvent *event)
 {
     QTableView::changeEvent(event);
     // A new desktop palette (light to dark, say) is followed at once.

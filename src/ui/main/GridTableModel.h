@@ -5,16 +5,18 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include <functional>
+
 namespace nudgely {
 
 // Shows a grid model to a Qt view: grid row 0 is the header, data rows 1 to n are the
 // model's rows 0 to n-1. A colour of 0 in the grid is the view's standard colour.
-class EventsTableModel final : public QAbstractTableModel, private GridListener {
+class GridTableModel final : public QAbstractTableModel, private GridListener {
     Q_OBJECT
 
 public:
-    explicit EventsTableModel(GridModel &grid, QObject *parent = nullptr);
-    ~EventsTableModel() override;
+    explicit GridTableModel(GridModel &grid, QObject *parent = nullptr);
+    ~GridTableModel() override;
 
     GridModel &grid() { return grid_; }
 
@@ -26,8 +28,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // A row's tooltip: its date in the long format, or why it has none.
-    QString rowToolTip(int gridRow) const;
+    // The tooltip of every cell of a grid row.
+    void setRowToolTips(std::function<QString(int gridRow)> toolTips) { rowToolTips_ = std::move(toolTips); }
 
 Q_SIGNALS:
     void gridSelectionChanged();
@@ -43,6 +45,7 @@ private:
     QVariant colour(qint32 value, const QColor &standard) const;
 
     GridModel &grid_;
+    std::function<QString(int)> rowToolTips_;
     QColor standardText_;
     QColor standardBackground_;
 };

@@ -1,9 +1,5 @@
-#include "ui/main/EventsTableModel.h"
+#include "ui/main/GridTableModel.h"
 
-#include "eventlist/EventListBuilder.h"
-#include "eventlist/EventsGrid.h"
-
-#include <QLocale>
 
 namespace nudgely {
 
@@ -26,17 +22,17 @@ Qt::Alignment ToQt(CellAlignment alignment)
 
 } // namespace
 
-EventsTableModel::EventsTableModel(GridModel &grid, QObject *parent) : QAbstractTableModel(parent), grid_(grid)
+GridTableModel::GridTableModel(GridModel &grid, QObject *parent) : QAbstractTableModel(parent), grid_(grid)
 {
     grid_.setListener(this);
 }
 
-EventsTableModel::~EventsTableModel()
+GridTableModel::~GridTableModel()
 {
     grid_.setListener(nullptr);
 }
 
-void EventsTableModel::setStandardColours(const QColor &text, const QColor &background)
+void GridTableModel::setStandardColours(const QColor &text, const QColor &background)
 {
     standardText_ = text;
     standardBackground_ = background;
@@ -45,17 +41,17 @@ void EventsTableModel::setStandardColours(const QColor &text, const QColor &back
                            {Qt::ForegroundRole, Qt::BackgroundRole});
 }
 
-int EventsTableModel::rowCount(const QModelIndex &parent) const
+int GridTableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : grid_.rowCount() - 1;
 }
 
-int EventsTableModel::columnCount(const QModelIndex &parent) const
+int GridTableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : grid_.columnCount();
 }
 
-QVariant EventsTableModel::colour(qint32 value, const QColor &standard) const
+QVariant GridTableModel::colour(qint32 value, const QColor &standard) const
 {
     if (value == 0)
         return standard.isValid() ? QVariant(standard) : QVariant();
@@ -63,17 +59,7 @@ QVariant EventsTableModel::colour(qint32 value, const QColor &standard) const
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-QString EventsTableModel::rowToolTip(int gridRow) const
-{
-    if (gridRow <= 0 || gridRow >= grid_.rowCount())
-        return {};
-    if (grid_.text(gridRow, TimeLeftColumn) == QLatin1String("?"))
-        return QStringLiteral("couldn't resolve date for this event");
-    const QDate date = DateFromHiddenText(grid_.text(gridRow, HiddenDateColumn));
-    return date.isValid() ? QLocale().toString(date, QLocale::LongFormat) : QString();
-}
-
-QVariant EventsTableModel::data(const QModelIndex &index, int role) const
+QVariant GridTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
@@ -89,13 +75,13 @@ QVariant EventsTableModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(ToQt(grid_.alignment(row, index.column())));
     case Qt::ToolTipRole:
-        return rowToolTip(row);
+        return rowToolTips_ ? rowToolTips_(row) : QVariant();
     default:
         return {};
     }
 }
 
-QVariant EventsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
@@ -106,17 +92,17 @@ QVariant EventsTableModel::headerData(int section, Qt::Orientation orientation, 
     return {};
 }
 
-void EventsTableModel::gridAboutToBeReset()
+void GridTableModel::gridAboutToBeReset()
 {
     beginResetModel();
 }
 
-void EventsTableModel::gridReset()
+void GridTableModel::gridReset()
 {
     endResetModel();
 }
 
-void EventsTableModel::cellsChanged(int top, int left, int bottom, int right)
+void GridTableModel::cellsChanged(int top, int left, int bottom, int right)
 {
     if (top == 0)
         Q_EMIT headerDataChanged(Qt::Horizontal, left, right);
@@ -126,12 +112,12 @@ void EventsTableModel::cellsChanged(int top, int left, int bottom, int right)
         Q_EMIT dataChanged(index(first, left), index(last, right));
 }
 
-void EventsTableModel::selectionChanged()
+void GridTableModel::selectionChanged()
 {
     Q_EMIT gridSelectionChanged();
 }
 
-void EventsTableModel::focusRequested()
+void GridTableModel::focusRequested()
 {
     Q_EMIT gridFocusRequested();
 }

@@ -22,6 +22,16 @@ Qt::Alignment ToQt(CellAlignment alignment)
 
 } // namespace
 
+QColor ColourFromValue(qint32 value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+qint32 ValueFromColour(const QColor &colour)
+{
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
 GridTableModel::GridTableModel(GridModel &grid, QObject *parent) : QAbstractTableModel(parent), grid_(grid)
 {
     grid_.setListener(this);
@@ -55,8 +65,7 @@ QVariant GridTableModel::colour(qint32 value, const QColor &standard) const
 {
     if (value == 0)
         return standard.isValid() ? QVariant(standard) : QVariant();
-    // 0x00BBGGRR
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return ColourFromValue(value);
 }
 
 QVariant GridTableModel::data(const QModelIndex &index, int role) const

@@ -9,6 +9,10 @@
 
 namespace nudgely {
 
+// Grid colours are 0x00BBGGRR values.
+QColor ColourFromValue(qint32 value);
+qint32 ValueFromColour(const QColor &colour);
+
 // Shows a grid model to a Qt view: grid row 0 is the header, data rows 1 to n are the
 // model's rows 0 to n-1. A colour of 0 in the grid is the view's standard colour.
 class GridTableModel final : public QAbstractTableModel, private GridListener {

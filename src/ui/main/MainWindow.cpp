@@ -12,6 +12,7 @@
 #include "startup/StatusMessages.h"
 #include "ui/main/GridView.h"
 #include "ui/main/GridTableModel.h"
+#include "ui/preferences/PreferencesDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -160,7 +161,8 @@ void frmMain::createMenus()
     connect(menuSortDescending_, &QAction::triggered, this, sortIn(SortOrder::Descending));
 
     QMenu *configuration = AddMenu(bar, "menuConfiguration", QStringLiteral("&Configuration"));
-    AddAction(configuration, "menuOptions", QStringLiteral("&Preferences..."))->setEnabled(false);
+    connect(AddAction(configuration, "menuOptions", QStringLiteral("&Preferences...")), &QAction::triggered, this,
+            &frmMain::menuOptions_Click);
     configuration->addSeparator()->setObjectName(QStringLiteral("line2"));
     connect(AddAction(configuration, "menuDefaultWindowSize", QStringLiteral("Revert to Default &Window Size")),
             &QAction::triggered, this, &frmMain::menuDefaultWindowSize_Click);
@@ -373,6 +375,10 @@ void frmMain::closeEvent(QCloseEvent *event)
         unloaded_ = true;
         SaveWindowSettings();
         RemoveSizeHook(this);
+        if (options_) {
+            options_->Form_Unload();
+            delete options_;
+        }
         removeHooks();
     }
     event->accept();
@@ -393,6 +399,23 @@ void frmMain::ApplyEventsFont()
     grdDatesView_->setFont(font);
     grdDatesView_->horizontalHeader()->setFont(font);
     grdDatesView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    // The data file list of the preferences shows the same font; reaching it loads the
+    // dialog, hidden, when it is not loaded yet.
+    if (!options_)
+        options_ = new frmOptions(this);
+    options_->setEventsFont(font);
+}
+
+frmOptions *frmMain::preferences() const
+{
+    return options_;
+}
+
+void frmMain::menuOptions_Click()
+{
+    if (!options_)
+        ApplyEventsFont();
+    options_->ShowCurrentSettings();
 }
 
 void frmMain::showSortMarks()

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <QPointer>
 #include <QRect>
 
 class QAction;
@@ -17,6 +18,7 @@ namespace nudgely {
 
 class GridView;
 class GridTableModel;
+class frmOptions;
 
 // The main window: the events grid, its menus and status bar. Its load drives the start of
 // a run; closing it stores its geometry and ends the program.
@@ -41,6 +43,7 @@ public:
     void menuCopy_Click();
     void menuDefaultWindowSize_Click();
     void menuCentreNow_Click();
+    void menuOptions_Click();
 
     GridView *gridView() const { return grdDatesView_; }
     QLabel *versionPanel() const { return versionPanel_; }
@@ -48,6 +51,8 @@ public:
     QMenu *eventsMenu() const { return menuEvents_; }
     // The grid cell of the last mouse press over the grid.
     QPoint lastPressedCell() const { return pressedCell_; }
+    // The preferences dialog, loaded with the window; nullptr after its close box unloaded it.
+    frmOptions *preferences() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -81,6 +86,7 @@ private:
     QAction *menuSortAscending_ = nullptr;
     QAction *menuSortDescending_ = nullptr;
     QtClipboard clipboard_;
+    QPointer<frmOptions> options_;
 
     int twipsPerPixel_ = 15;
     SizeBounds sizeBounds_;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "config/DateOrderChoice.h"
+#include "events/EventRecord.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace nudgely {
+
+// Everything the preferences dialog shows, as its controls hold it: the working copy that
+// Apply stores.
+struct WorkingPreferences {
+    std::vector<DataFileEntry> files; // the data file list, top to bottom; a row without a file has an empty name
+    bool hideUnknown = false;
+    bool appendToAge = true;
+    int delimiter = 0; // the list's index, -1 when nothing is selected
+    DateOrderChoice dateOrder;
+    bool filter = true;
+    int filterLength = 6;
+    bool showMissed = true;
+    int missedLength = 7;
+    bool centre = true; // "Centre Nudgely on the Screen"
+    bool autoStart = false;
+    bool useDefaultEditor = true;
+    QString editorPath;
+    bool multiFile = false;
+    QString fontName;
+    double fontSize = 8; // points; whole points are stored
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ApplyOutcome {
+    bool reloadNeeded = false;    // data files, delimiter or element order changed
+    bool redisplayNeeded = false; // something shown changed
+};
+
+// Copies the working values into Settings and DataFiles, switches the autostart entry when
+// its box changed, and saves the settings, whether anything changed or not. Nothing is
+// validated or refused. Says what has to be read or shown again.
+ApplyOutcome ApplyPreferences(const WorkingPreferences &working);
+
+} // namespace nudgely

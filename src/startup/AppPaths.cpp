@@ -55,4 +55,15 @@ QString UserConfigDirectory()
     return XdgConfigHome() + QLatin1Char('/') + AppTitle;
 }
 
+QString FindHelpFile()
+{
+    const QString name = QStringLiteral("Nudgely.html");
+    const QDir folder(ProgramFolder());
+    const QString beside = folder.absoluteFilePath(name);
+    const QString installed = QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/nudgely/") + name));
+    if (!QFileInfo(beside).isFile() && QFileInfo(installed).isFile())
+        return installed;
+    return beside;
+}
+
 } // namespace nudgely

@@ -24,4 +24,9 @@ QString XdgConfigHome();
 // The user's own configuration folder: <XdgConfigHome>/Nudgely.
 QString UserConfigDirectory();
 
+// Where the user guide is: Nudgely.html beside the program, else in ../share/nudgely/ from
+// it (an installed program). Beside the program when neither exists; the help window says
+// so then.
+QString FindHelpFile();
+
 } // namespace nudgely

@@ -12,8 +12,6 @@ namespace nudgely {
 
 namespace {
 
-const QString HelpFileName = QStringLiteral("Nudgely.html");
-
 QString InFolder(const QString &folder, const QString &name)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
@@ -70,7 +68,7 @@ bool SettleConfigurationFile(const QString &commandLine)
         // Any other first argument is ignored; the search runs as for an empty command line.
         IniFilePath = SearchConfigurationFile();
     }
-    HelpFilePath = InFolder(ProgramFolder(), HelpFileName);
+    HelpFilePath = FindHelpFile();
     return true;
 }
 

@@ -46,7 +46,7 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
     return options;
 }
 
-QString ProgramUsage()
+QString ProgramUsage(const QString &helpFile)
 {
     return QStringLiteral(
         "Usage: nudgely [OPTIONS] [/I CONFIGURATION-FILE]\n"
@@ -64,7 +64,9 @@ QString ProgramUsage()
         "  --                  end of options: what follows is passed on unchanged\n"
         "\n"
         "Without a display Nudgely behaves as with --list.\n"
-        "Exit status: 0 on success, 2 for a bad option or a configuration problem.\n");
+        "Exit status: 0 on success, 2 for a bad option or a configuration problem.\n"
+        "\n"
+        "The user guide: %1\n").arg(helpFile);
 }
 
 } // namespace nudgely

@@ -19,7 +19,7 @@ struct ProgramOptions {
 // A lone "--" ends the options: what follows goes to start-up unchanged.
 ProgramOptions ParseProgramOptions(const QStringList &arguments);
 
-// The text of --help.
-QString ProgramUsage();
+// The text of --help, ending with where the user guide is.
+QString ProgramUsage(const QString &helpFile);
 
 } // namespace nudgely

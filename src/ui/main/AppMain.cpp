@@ -5,6 +5,7 @@
 #include "eventlist/EventListing.h"
 #include "events/Today.h"
 #include "startup/AppIdentity.h"
+#include "startup/AppPaths.h"
 #include "startup/CommandLine.h"
 #include "startup/ConfigFileSearch.h"
 #include "startup/ProgramOptions.h"
@@ -12,6 +13,7 @@
 #include "ui/main/MessageBoxPresenter.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,6 +72,8 @@ int RunWindow(int argc, char **argv)
     QApplication app(argc, argv);
     app.setApplicationName(AppTitle);
     app.setApplicationVersion(QLatin1String(VersionString));
+    app.setDesktopFileName(QStringLiteral("nudgely"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nudgely.svg")));
     MessageBoxPresenter presenter;
     InstallMessagePresenter(&presenter);
     if (!SettleConfigurationFile(StartupCommandLine()))
@@ -92,7 +96,8 @@ int Main(int argc, char **argv)
         return ExitConfigurationProblem;
     }
     if (options.help) {
-        std::fputs(qPrintable(ProgramUsage()), stdout);
+        const QCoreApplication app(argc, argv); // for the program's folder
+        std::fputs(qPrintable(ProgramUsage(FindHelpFile())), stdout);
         return 0;
     }
     if (options.version) {

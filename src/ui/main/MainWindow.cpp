@@ -12,6 +12,8 @@
 #include "startup/StatusMessages.h"
 #include "ui/main/GridView.h"
 #include "ui/main/GridTableModel.h"
+#include "ui/about/AboutDialog.h"
+#include "ui/about/HelpWindow.h"
 #include "ui/preferences/PreferencesDialog.h"
 
 #include <QAction>
@@ -170,10 +172,13 @@ void frmMain::createMenus()
             this, &frmMain::menuCentreNow_Click);
 
     QMenu *help = AddMenu(bar, "menuHelp", QStringLiteral("&Help"));
-    AddAction(help, "menuHelpContents", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1))->setEnabled(false);
-    AddAction(help, "menuSearchHelp", QStringLiteral("&Search For Help On..."))->setEnabled(false);
+    connect(AddAction(help, "menuHelpContents", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, [this] { ShowHelpContents(this); });
+    connect(AddAction(help, "menuSearchHelp", QStringLiteral("&Search For Help On...")), &QAction::triggered, this,
+            [this] { SearchHelp(this); });
     help->addSeparator()->setObjectName(QStringLiteral("menuSeparator"));
-    AddAction(help, "menuAbout", QStringLiteral("&About Nudgely..."))->setEnabled(false);
+    connect(AddAction(help, "menuAbout", QStringLiteral("&About Nudgely...")), &QAction::triggered, this,
+            &frmMain::menuAbout_Click);
 
     // The shortcuts work while the menus are closed.
     addActions(bar->actions());
@@ -404,6 +409,19 @@ void frmMain::ApplyEventsFont()
     if (!options_)
         options_ = new frmOptions(this);
     options_->setEventsFont(font);
+}
+
+frmAbout *frmMain::aboutBox() const
+{
+    return about_;
+}
+
+void frmMain::menuAbout_Click()
+{
+    // Loaded at the first opening; OK only hides it.
+    if (!about_)
+        about_ = new frmAbout(this);
+    about_->exec();
 }
 
 frmOptions *frmMain::preferences() const

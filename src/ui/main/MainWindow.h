@@ -19,6 +19,7 @@ namespace nudgely {
 class GridView;
 class GridTableModel;
 class frmOptions;
+class frmAbout;
 
 // The main window: the events grid, its menus and status bar. Its load drives the start of
 // a run; closing it stores its geometry and ends the program.
@@ -44,6 +45,7 @@ public:
     void menuDefaultWindowSize_Click();
     void menuCentreNow_Click();
     void menuOptions_Click();
+    void menuAbout_Click();
 
     GridView *gridView() const { return grdDatesView_; }
     QLabel *versionPanel() const { return versionPanel_; }
@@ -53,6 +55,8 @@ public:
     QPoint lastPressedCell() const { return pressedCell_; }
     // The preferences dialog, loaded with the window; nullptr after its close box unloaded it.
     frmOptions *preferences() const;
+    // The About box, once opened; nullptr after its close box unloaded it.
+    frmAbout *aboutBox() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -87,6 +91,7 @@ private:
     QAction *menuSortDescending_ = nullptr;
     QtClipboard clipboard_;
     QPointer<frmOptions> options_;
+    QPointer<frmAbout> about_;
 
     int twipsPerPixel_ = 15;
     SizeBounds sizeBounds_;

@@ -4,11 +4,10 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 
-"$top/scripts/install-deps" remind hyperfine python3 >&2
+. "$top/bench/workload.sh"
 
-build="$top/build/release"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
-cmake --build "$build" --target nudgely >&2
+"$top/scripts/install-deps" remind hyperfine python3 >&2
+build_release nudgely
 
 work="$build/peers"
 mkdir -p "$work"
@@ -19,11 +18,8 @@ mkdir -p "$XDG_CONFIG_HOME"
 compare() {
   local name="$1"; shift
   local data="$work/$name"
-  [ -f "$data/events01.txt" ] || python3 "$top/bench/gen_workload.py" "$data" "$@" >&2
-  {
-    echo "[DataFiles]"
-    for n in $(seq 1 20); do printf '%dFile=%s/events%02d.txt\n' "$n" "$data" "$n"; done
-  } > "$data/Nudgely.ini"
+  make_workload "$data" "$@"
+  write_workload_config "$data" "$data/Nudgely.ini"
 
   hyperfine --warmup 3 --min-runs 20 --style basic --export-json "$data/times.json" \
     -n nudgely "'$build/nudgely' --list /I '$data/Nudgely.ini' > /dev/null 2>&1" \

@@ -6,23 +6,17 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 
-"$top/scripts/install-deps" hyperfine python3 xvfb >&2
+. "$top/bench/workload.sh"
 
-build="$top/build/release"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >&2
-cmake --build "$build" --target nudgely_window_startup >&2
+"$top/scripts/install-deps" hyperfine python3 xvfb time >&2
+build_release nudgely_window_startup
 
 work="$build/window-timing"
 data="$work/reference"
 mkdir -p "$work"
 export XDG_CONFIG_HOME="$work/config"
-[ -f "$data/events01.txt" ] || python3 "$top/bench/gen_workload.py" "$data" >&2
-{
-  echo "[Display]"
-  echo "Filter=0"
-  echo "[DataFiles]"
-  for n in $(seq 1 20); do printf '%dFile=%s/events%02d.txt\n' "$n" "$data" "$n"; done
-} > "$work/Nudgely.ini"
+make_workload "$data"
+write_workload_config "$data" "$work/Nudgely.ini" "Filter=0"
 
 program="$build/bench/nudgely_window_startup"
 measure() {

@@ -22,11 +22,6 @@ const QString Unknown = QStringLiteral("?");
 
 std::function<void(const QString &)> captionHook;
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // The age of a missed row: one less than at the next occurrence, for recurring events.
 QString MissedAge(const EventRecord &event)
 {

@@ -17,18 +17,6 @@ constexpr std::array<const char *, 12> MonthNames = {"JAN", "FEB", "MAR", "APR",
 // Friday is FI, not FR.
 constexpr std::array<const char *, 7> WeekdayNames = {"SU", "MO", "TU", "WE", "TH", "FI", "SA"};
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-qsizetype SkipDigits(QStringView text, qsizetype i)
-{
-    while (i < text.size() && IsDigit(text[i]))
-        ++i;
-    return i;
-}
-
 // Compares the start of the text with an upper-case ASCII name, ignoring case.
 bool StartsWithName(QStringView text, const char *name, qsizetype length)
 {

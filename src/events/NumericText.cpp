@@ -7,8 +7,6 @@
 
 namespace nudgely {
 
-namespace {
-
 bool IsDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -20,6 +18,8 @@ qsizetype SkipDigits(QStringView text, qsizetype i)
         ++i;
     return i;
 }
+
+namespace {
 
 // The extent of the number inside optional spaces, or nothing when the text is not one.
 std::optional<QStringView> NumberCore(QStringView text)

@@ -15,4 +15,9 @@ std::optional<double> NumericTextValue(QStringView text);
 // must lie within -32768 to 32767.
 std::optional<int> NumericValue(QStringView text);
 
+// Decimal digits, 0 to 9 only.
+bool IsDigit(QChar c);
+// The index of the first character at or after i that is not a digit.
+qsizetype SkipDigits(QStringView text, qsizetype i);
+
 } // namespace nudgely

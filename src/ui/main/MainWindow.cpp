@@ -12,6 +12,7 @@
 #include "startup/StatusMessages.h"
 #include "ui/main/GridView.h"
 #include "ui/main/GridTableModel.h"
+#include "ui/main/MenuActions.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/preferences/PreferencesDialog.h"
@@ -35,14 +36,6 @@
 namespace nudgely {
 
 namespace {
-
-QAction *AddAction(QMenu *menu, const char *name, const QString &caption, const QKeySequence &key = {})
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    return action;
-}
 
 QAction *AddCheckable(QMenu *menu, QActionGroup *group, const char *name, const QString &caption)
 {

@@ -10,6 +10,7 @@
 #include "startup/MessageBoxes.h"
 #include "ui/main/GridTableModel.h"
 #include "ui/main/GridView.h"
+#include "ui/main/MenuActions.h"
 #include "ui/main/WindowUtilities.h"
 #include "ui/preferences/PreferencesDialogs.h"
 
@@ -41,13 +42,6 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption, c
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tip);
     return button;
-}
-
-QAction *MenuItem(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
 }
 
 } // namespace
@@ -110,18 +104,18 @@ void DataFilesPage::createPopupMenu()
 {
     menuDatafilePopup_ = new QMenu(QStringLiteral("DatafilePopup"), this);
     menuDatafilePopup_->setObjectName(QStringLiteral("menuDatafilePopup"));
-    connect(MenuItem(menuDatafilePopup_, "menuAddDatafile", QStringLiteral("&Add Data File")), &QAction::triggered,
+    connect(AddAction(menuDatafilePopup_, "menuAddDatafile", QStringLiteral("&Add Data File")), &QAction::triggered,
             this, &DataFilesPage::menuAddDatafile_Click);
-    connect(MenuItem(menuDatafilePopup_, "menuNewDatafile", QStringLiteral("&New Data File")), &QAction::triggered,
+    connect(AddAction(menuDatafilePopup_, "menuNewDatafile", QStringLiteral("&New Data File")), &QAction::triggered,
             this, &DataFilesPage::menuNewDatafile_Click);
-    menuEditDatafile_ = MenuItem(menuDatafilePopup_, "menuEditDatafile", QStringLiteral("&Edit Data File(s)"));
+    menuEditDatafile_ = AddAction(menuDatafilePopup_, "menuEditDatafile", QStringLiteral("&Edit Data File(s)"));
     connect(menuEditDatafile_, &QAction::triggered, this, &DataFilesPage::menuEditDatafile_Click);
-    menuRemoveDatafile_ = MenuItem(menuDatafilePopup_, "menuRemoveDatafile", QStringLiteral("&Remove Data File(s)"));
+    menuRemoveDatafile_ = AddAction(menuDatafilePopup_, "menuRemoveDatafile", QStringLiteral("&Remove Data File(s)"));
     connect(menuRemoveDatafile_, &QAction::triggered, this, &DataFilesPage::menuRemoveDatafile_Click);
     menuDatafilePopup_->addSeparator();
-    menuSetTextColour_ = MenuItem(menuDatafilePopup_, "menuSetTextColour", QStringLiteral("Set &Text Colour"));
+    menuSetTextColour_ = AddAction(menuDatafilePopup_, "menuSetTextColour", QStringLiteral("Set &Text Colour"));
     connect(menuSetTextColour_, &QAction::triggered, this, &DataFilesPage::menuSetTextColour_Click);
-    menuSetBackColour_ = MenuItem(menuDatafilePopup_, "menuSetBackColour", QStringLiteral("Set &Background Colour"));
+    menuSetBackColour_ = AddAction(menuDatafilePopup_, "menuSetBackColour", QStringLiteral("Set &Background Colour"));
     connect(menuSetBackColour_, &QAction::triggered, this, &DataFilesPage::menuSetBackColour_Click);
     menuDatafilePopup_->setDefaultAction(menuEditDatafile_);
 }

@@ -23,13 +23,18 @@ QString EventsGridText()
     return text;
 }
 
+void LoadEvents()
+{
+    ReadDataFiles();
+    ResolveEvents();
+    DisplayEvents();
+}
+
 void PrintEventList(std::FILE *out, std::FILE *err)
 {
     CurrentSortMarks = SortMarks();
     LayOutEventsGrid();
-    ReadDataFiles();
-    ResolveEvents();
-    DisplayEvents();
+    LoadEvents();
     const QByteArray list = EventsGridText().toUtf8();
     std::fwrite(list.constData(), 1, static_cast<std::size_t>(list.size()), out);
     std::fflush(out);

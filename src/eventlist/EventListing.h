@@ -6,6 +6,9 @@
 
 namespace nudgely {
 
+// The load chain: every data file read again, every date resolved, the list rebuilt.
+void LoadEvents();
+
 // Every row of the events grid, header first: the cells of the date to description
 // columns joined by tabs, one row a line, each ending in LF.
 QString EventsGridText();

@@ -4,10 +4,9 @@
 #include "config/Settings.h"
 #include "eventlist/ClipboardCopy.h"
 #include "eventlist/EventListBuilder.h"
+#include "eventlist/EventListing.h"
 #include "eventlist/EventsGrid.h"
 #include "eventlist/Sorting.h"
-#include "events/DataFileReader.h"
-#include "events/OccurrenceResolver.h"
 #include "startup/AppIdentity.h"
 #include "startup/StatusMessages.h"
 #include "ui/main/GridView.h"
@@ -244,9 +243,7 @@ void frmMain::Form_Load()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
 
-    ReadDataFiles();
-    ResolveEvents();
-    DisplayEvents();
+    LoadEvents();
 }
 
 QRect frmMain::centredOuter(const QSize &outer, QPointF *twips) const
@@ -445,9 +442,7 @@ void frmMain::menuRefreshEvents_Click()
 
 void frmMain::menuReloadDatafiles_Click()
 {
-    ReadDataFiles();
-    ResolveEvents();
-    DisplayEvents();
+    LoadEvents();
 }
 
 void frmMain::menuSelectAll_Click()

@@ -3,10 +3,8 @@
 #include "config/EditorLauncher.h"
 #include "config/Settings.h"
 #include "config/WindowGeometry.h"
-#include "eventlist/EventListBuilder.h"
-#include "events/DataFileReader.h"
+#include "eventlist/EventListing.h"
 #include "events/EventTables.h"
-#include "events/OccurrenceResolver.h"
 #include "startup/MessageBoxes.h"
 #include "ui/main/GridTableModel.h"
 #include "ui/main/GridView.h"
@@ -363,9 +361,7 @@ void DataFilesPage::menuSetBackColour_Click()
 void DataFilesPage::btnReloadFile_Click()
 {
     // From the settings as applied: changes not yet applied are not read.
-    ReadDataFiles();
-    ResolveEvents();
-    DisplayEvents();
+    LoadEvents();
 }
 
 } // namespace nudgely

@@ -79,11 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"emptyFile", "", "Display", "Filter", "default"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(IniTest, MissingFileGivesTheDefault)
-{
-    EXPECT_EQ(read("Display", "Filter", "x"), QStringLiteral("x"));
-}
-
 TEST_F(IniTest, AFolderInsteadOfTheFileGivesTheDefaultAndRefusesWrites)
 {
     QDir().mkpath(env.iniPath());

@@ -44,11 +44,6 @@ protected:
     TestEnvironment env;
 };
 
-TEST_F(RegistryTest, RegistryFileLivesInTheUserConfigurationFolder)
-{
-    EXPECT_EQ(RegistryFilePath(), env.userConfigFolder() + "/registry.reg");
-}
-
 TEST_F(RegistryTest, ReadsEveryValueKindOfAnExport)
 {
     env.writeRegistry(Export);

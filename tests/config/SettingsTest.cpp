@@ -168,37 +168,6 @@ TEST_F(SettingsTest, SaveWritesEveryKeyInOrder)
     EXPECT_TRUE(env.presenter.messages.empty());
 }
 
-TEST_F(SettingsTest, SaveThenLoadGivesTheSameSettings)
-{
-    Settings.Filter = 0;
-    Settings.FilterLength = 26;
-    Settings.FontName = QStringLiteral("  DejaVu Sans ");
-    Settings.FontSize = -12;
-    Settings.FontStyle = 3;
-    Settings.Delimiter = 2;
-    Settings.Path = QStringLiteral("/opt/My Editor/ed");
-    for (int slot = 1; slot <= MaxDataFiles; ++slot)
-        DataFiles[slot] = {QStringLiteral("/d/%1.txt").arg(slot), slot, -slot, 0, 1, 2, 3};
-    const SettingsRecord saved = Settings;
-    const auto savedFiles = DataFiles;
-    SaveSettings();
-    Settings = SettingsRecord();
-    DataFiles = {};
-    LoadSettings();
-    EXPECT_EQ(Settings.Filter, saved.Filter);
-    EXPECT_EQ(Settings.FilterLength, saved.FilterLength);
-    EXPECT_EQ(Settings.FontName, saved.FontName);
-    EXPECT_EQ(Settings.FontSize, saved.FontSize);
-    EXPECT_EQ(Settings.FontStyle, saved.FontStyle);
-    EXPECT_EQ(Settings.Delimiter, saved.Delimiter);
-    EXPECT_EQ(Settings.Path, saved.Path);
-    for (int slot = 1; slot <= MaxDataFiles; ++slot) {
-        EXPECT_EQ(DataFiles[slot].szFileName, savedFiles[slot].szFileName);
-        EXPECT_EQ(DataFiles[slot].lngFutureColourB, savedFiles[slot].lngFutureColourB);
-        EXPECT_EQ(DataFiles[slot].lngPastColourB, savedFiles[slot].lngPastColourB);
-    }
-}
-
 TEST_F(SettingsTest, AnEmptiedSlotAndAnEmptyPathLeaveNoKeysBehind)
 {
     env.writeIni("[Editor]\nPath=/usr/bin/gedit\n[DataFiles]\n1File=/a\n2File=/b\n3File=/c\n"

@@ -7,16 +7,6 @@
 namespace nudgely {
 namespace {
 
-TEST(StatusMessagesTest, WithoutASinkTheLastMessageIsKept)
-{
-    InstallStatusSink(nullptr);
-    ShowStatus(QStringLiteral("first..."));
-    ShowStatus(QStringLiteral("second"));
-    EXPECT_EQ(LastStatusMessage(), QStringLiteral("second"));
-    ShowStatus(QString());
-    EXPECT_EQ(LastStatusMessage(), QString());
-}
-
 TEST(StatusMessagesTest, BusyPointerHookHearsOnlyChanges)
 {
     std::vector<bool> heard;

@@ -1,49 +1,47 @@
 #include "config/AutostartEntry.h"
 
-#include "config/FileStore.h"
-#include "config/IniDocument.h"
-#include "startup/AppIdentity.h"
-#include "startup/AppPaths.h"
-#include "startup/FileSystem.h"
+#include "text/FileStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
-#include <unistd.h>
-
 namespace nudgely {
 
-QString AutostartEntryPath()
+bool AutostartEntry::exists() const
 {
-    return XdgConfigHome() + QStringLiteral("/autostart/") + AppTitle + QStringLiteral(".desktop");
+    return QFileInfo(path_).isFile();
 }
 
-bool AutostartEntryExists()
+bool AutostartEntry::write(const QString &program) const
 {
-    return FileExists(AutostartEntryPath());
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Nudgely\n"
+                                         "Comment=Shows the events around today at login\n"
+                                         "Exec=%1\n"
+                                         "Terminal=false\n"
+                                         "X-GNOME-Autostart-enabled=true\n")
+                              .arg(desktopExecArgument(program));
+    return storeFile(path_, entry.toUtf8()) == 0;
 }
 
-bool ReadAutostartEntry(QString &exec)
+bool AutostartEntry::remove() const
 {
-    if (!AutostartEntryExists())
-        return false;
-    QByteArray bytes;
-    LoadFile(AutostartEntryPath(), &bytes);
-    exec = IniDocument::fromBytes(bytes).value(QStringLiteral("Desktop Entry"), QStringLiteral("Exec")).value_or(QString());
-    return true;
+    return QFile::remove(path_);
 }
 
-QString DesktopExecArgument(const QString &program)
+QString desktopExecArgument(const QString &program)
 {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     QString argument = program;
-    const bool needsQuotes = std::any_of(argument.begin(), argument.end(),
-                                         [](QChar c) { return reserved.contains(c); });
+    const bool needsQuotes =
+        std::any_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); });
     if (needsQuotes) {
         QString quoted;
         for (const QChar c : argument) {
-            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
                 quoted += QLatin1Char('\\');
             quoted += c;
         }
@@ -54,24 +52,6 @@ QString DesktopExecArgument(const QString &program)
     argument.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     argument.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return argument;
-}
-
-bool WriteAutostartEntry(const QString &program)
-{
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=%1\n"
-                                         "Comment=Shows the events around today at login\n"
-                                         "Exec=%2\n"
-                                         "Terminal=false\n"
-                                         "X-GNOME-Autostart-enabled=true\n")
-                              .arg(AppTitle, DesktopExecArgument(program));
-    return StoreFile(AutostartEntryPath(), entry.toUtf8()) == 0;
-}
-
-bool RemoveAutostartEntry()
-{
-    return ::unlink(QFile::encodeName(AutostartEntryPath()).constData()) == 0;
 }
 
 } // namespace nudgely

@@ -4,21 +4,23 @@
 
 namespace nudgely {
 
-// The desktop's autostart entry for Nudgely: <XdgConfigHome>/autostart/Nudgely.desktop.
-// It stands for the Windows Run key value: the value exists while the file exists.
-QString AutostartEntryPath();
+// The desktop's autostart entry for Nudgely (autostart/Nudgely.desktop in the user's
+// configuration folder): the option to start at login is on while the file exists.
+class AutostartEntry {
+public:
+    explicit AutostartEntry(QString path) : path_(std::move(path)) {}
 
-bool AutostartEntryExists();
+    const QString &path() const { return path_; }
+    bool exists() const;
+    // Creates or replaces the entry so that the desktop starts the program at login.
+    bool write(const QString &program) const;
+    bool remove() const;
 
-// The Exec line of the entry; false when there is no entry.
-bool ReadAutostartEntry(QString &exec);
-
-// Creates or replaces the entry so that the desktop starts the program at login.
-bool WriteAutostartEntry(const QString &program);
-
-bool RemoveAutostartEntry();
+private:
+    QString path_;
+};
 
 // The program as one Exec argument, quoted and escaped as desktop entries require.
-QString DesktopExecArgument(const QString &program);
+QString desktopExecArgument(const QString &program);
 
 } // namespace nudgely

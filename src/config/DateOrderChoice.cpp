@@ -4,13 +4,13 @@ namespace nudgely {
 
 namespace {
 
-bool ValidPosition(int position)
+bool isValidPosition(int position)
 {
     return position >= 1 && position <= 3;
 }
 
 // Where to look for an element selected at a position: the other two, in this order.
-std::array<int, 2> OtherPositions(int position)
+std::array<int, 2> otherPositions(int position)
 {
     switch (position) {
     case 1:
@@ -26,7 +26,7 @@ std::array<int, 2> OtherPositions(int position)
 
 bool DateOrderChoice::isSelected(int position, DateElement element) const
 {
-    return ValidPosition(position) && selected_[position - 1][element];
+    return isValidPosition(position) && selected_[position - 1][element];
 }
 
 int DateOrderChoice::positionOf(DateElement element) const
@@ -59,7 +59,7 @@ void DateOrderChoice::select(DateElement element, int position)
 
 void DateOrderChoice::setSelected(int position, DateElement element, bool selected, int depth)
 {
-    if (!ValidPosition(position))
+    if (!isValidPosition(position))
         return;
     auto &options = selected_[position - 1];
     if (!selected) {
@@ -81,7 +81,7 @@ void DateOrderChoice::applyRule(DateElement element, int position, int depth)
     if (depth > 6)
         return;
     int found = 0;
-    for (const int other : OtherPositions(position)) {
+    for (const int other : otherPositions(position)) {
         if (isSelected(other, element)) {
             found = other;
             break;
@@ -105,7 +105,7 @@ void DateOrderChoice::applyRule(DateElement element, int position, int depth)
         setSelected(found, others[1], true, depth + 1);
 }
 
-QString DateFormatSample(const DateOrderChoice &choice, const QString &delimiter, bool monthNames)
+QString dateFormatSample(const DateOrderChoice &choice, const QString &delimiter, bool monthNames)
 {
     QString sample;
     for (int position = 1; position <= 3; ++position) {

@@ -36,6 +36,6 @@ private:
 // The sample of a date written in the chosen order: "25/12/1998 " with month numbers or
 // "25/DEC/1998 " with month names; a position without an element adds nothing, not even a
 // delimiter. Each sample ends in one blank.
-QString DateFormatSample(const DateOrderChoice &choice, const QString &delimiter, bool monthNames);
+QString dateFormatSample(const DateOrderChoice &choice, const QString &delimiter, bool monthNames);
 
 } // namespace nudgely

@@ -1,45 +1,45 @@
 #include "config/IniDocument.h"
 
-#include "config/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 namespace nudgely {
 
 namespace {
 
-bool IsBlank(QChar c)
+bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-QString TrimBlanks(QStringView text)
+QString trimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && IsBlank(text[begin]))
+    while (begin < end && isBlank(text[begin]))
         ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
+    while (end > begin && isBlank(text[end - 1]))
         --end;
     return text.mid(begin, end - begin).toString();
 }
 
-QString Unquoted(const QString &value)
+QString unquoted(const QString &value)
 {
     if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
         return value.mid(1, value.size() - 2);
     return value;
 }
 
-bool SameName(const QString &a, const QString &b)
+bool sameName(const QString &a, QAnyStringView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return QAnyStringView::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
 // Quotes a value only where reading would otherwise change it: surrounding blanks are
 // trimmed and one pair of enclosing quotes is dropped.
-QByteArray EncodeValue(const QString &value)
+QByteArray encodeValue(const QString &value)
 {
-    const bool needsQuotes = (!value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back()))) ||
-                             Unquoted(value) != value;
+    const bool needsQuotes = (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()))) ||
+                             unquoted(value) != value;
     return needsQuotes ? '"' + value.toUtf8() + '"' : value.toUtf8();
 }
 
@@ -48,14 +48,14 @@ QByteArray EncodeValue(const QString &value)
 IniDocument::Line IniDocument::makeLine(const QByteArray &text, const QByteArray &end)
 {
     Line line{text, end, Kind::Other, {}, {}};
-    QString decoded = DecodeText(text);
+    QString decoded = decodeText(text);
     if (decoded.startsWith(QChar(0xFEFF))) // byte order mark of a UTF-8 file
         decoded.remove(0, 1);
-    const QString trimmed = TrimBlanks(decoded);
+    const QString trimmed = trimBlanks(decoded);
     if (trimmed.startsWith(QLatin1Char('['))) {
         const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
         line.kind = Kind::Section;
-        line.name = TrimBlanks(QStringView(trimmed).mid(1, close < 0 ? -1 : close - 1));
+        line.name = trimBlanks(QStringView(trimmed).mid(1, close < 0 ? -1 : close - 1));
         return line;
     }
     if (trimmed.startsWith(QLatin1Char(';')))
@@ -63,11 +63,11 @@ IniDocument::Line IniDocument::makeLine(const QByteArray &text, const QByteArray
     const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
     if (equals <= 0)
         return line;
-    line.name = TrimBlanks(QStringView(trimmed).left(equals));
+    line.name = trimBlanks(QStringView(trimmed).left(equals));
     if (line.name.isEmpty())
         return line;
     line.kind = Kind::Key;
-    line.value = Unquoted(TrimBlanks(QStringView(trimmed).mid(equals + 1)));
+    line.value = unquoted(trimBlanks(QStringView(trimmed).mid(equals + 1)));
     return line;
 }
 
@@ -99,10 +99,10 @@ QByteArray IniDocument::toBytes() const
     return bytes;
 }
 
-std::optional<IniDocument::SectionRange> IniDocument::findSection(const QString &section) const
+std::optional<IniDocument::SectionRange> IniDocument::findSection(QAnyStringView section) const
 {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind != Kind::Section || !SameName(lines_[i].name, section))
+        if (lines_[i].kind != Kind::Section || !sameName(lines_[i].name, section))
             continue;
         std::size_t end = i + 1;
         while (end < lines_.size() && lines_[end].kind != Kind::Section)
@@ -112,17 +112,17 @@ std::optional<IniDocument::SectionRange> IniDocument::findSection(const QString 
     return std::nullopt;
 }
 
-std::vector<std::size_t> IniDocument::findKeyLines(const SectionRange &range, const QString &key) const
+std::vector<std::size_t> IniDocument::findKeyLines(const SectionRange &range, QAnyStringView key) const
 {
     std::vector<std::size_t> found;
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (lines_[i].kind == Kind::Key && SameName(lines_[i].name, key))
+        if (lines_[i].kind == Kind::Key && sameName(lines_[i].name, key))
             found.push_back(i);
     }
     return found;
 }
 
-std::optional<QString> IniDocument::value(const QString &section, const QString &key) const
+std::optional<QString> IniDocument::value(QAnyStringView section, QAnyStringView key) const
 {
     const auto range = findSection(section);
     if (!range)
@@ -151,15 +151,15 @@ void IniDocument::insertLine(std::size_t index, const QByteArray &text)
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), makeLine(text, end));
 }
 
-bool IniDocument::setValue(const QString &section, const QString &key, const QString &value)
+bool IniDocument::setValue(QAnyStringView section, QAnyStringView key, const QString &value)
 {
-    const QByteArray encoded = EncodeValue(value);
+    const QByteArray encoded = encodeValue(value);
     const auto range = findSection(section);
     if (!range) {
         if (!lines_.empty())
             insertLine(lines_.size(), QByteArray());
-        insertLine(lines_.size(), '[' + section.toUtf8() + ']');
-        insertLine(lines_.size(), key.toUtf8() + '=' + encoded);
+        insertLine(lines_.size(), '[' + section.toString().toUtf8() + ']');
+        insertLine(lines_.size(), key.toString().toUtf8() + '=' + encoded);
         return true;
     }
     const auto keys = findKeyLines(*range, key);
@@ -180,11 +180,11 @@ bool IniDocument::setValue(const QString &section, const QString &key, const QSt
         if (lines_[i].kind == Kind::Key)
             after = i;
     }
-    insertLine(after + 1, key.toUtf8() + '=' + encoded);
+    insertLine(after + 1, key.toString().toUtf8() + '=' + encoded);
     return true;
 }
 
-bool IniDocument::removeKey(const QString &section, const QString &key)
+bool IniDocument::removeKey(QAnyStringView section, QAnyStringView key)
 {
     const auto range = findSection(section);
     if (!range)

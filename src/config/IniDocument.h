@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QString>
 
@@ -17,14 +18,14 @@ public:
     QByteArray toBytes() const;
 
     // The value, trimmed of spaces and of one pair of enclosing double quotes.
-    std::optional<QString> value(const QString &section, const QString &key) const;
+    std::optional<QString> value(QAnyStringView section, QAnyStringView key) const;
 
     // An existing key keeps its line; a new key goes after the last key of its section; a
     // missing section is added at the end. Returns whether the content changed.
-    bool setValue(const QString &section, const QString &key, const QString &value);
+    bool setValue(QAnyStringView section, QAnyStringView key, const QString &value);
 
     // Removes every line of the key in its section and nothing else.
-    bool removeKey(const QString &section, const QString &key);
+    bool removeKey(QAnyStringView section, QAnyStringView key);
 
 private:
     enum class Kind { Other, Section, Key };
@@ -42,8 +43,8 @@ private:
         std::size_t end;    // one past its last line
     };
 
-    std::optional<SectionRange> findSection(const QString &section) const;
-    std::vector<std::size_t> findKeyLines(const SectionRange &range, const QString &key) const;
+    std::optional<SectionRange> findSection(QAnyStringView section) const;
+    std::vector<std::size_t> findKeyLines(const SectionRange &range, QAnyStringView key) const;
     QByteArray lineEnd() const;
     void insertLine(std::size_t index, const QByteArray &text);
 

@@ -1,176 +1,120 @@
 #include "config/LegacyMigration.h"
 
-#include "config/IniSettings.h"
-#include "config/Registry.h"
-#include "config/Settings.h"
-#include "events/EventTables.h"
-#include "startup/AppPaths.h"
-#include "startup/MessageBoxes.h"
-
-#include <QSet>
+#include "config/DataFileList.h"
 
 #include <array>
-#include <vector>
 
 namespace nudgely {
 
 namespace {
 
+const QString OldRoot = QStringLiteral("HKEY_CURRENT_USER\\Software\\Nudgely\\");
+const QString OldSettings = OldRoot + QStringLiteral("Settings");
+
 enum class ReadAs { Number, Text };
 
-struct SingleValue {
-    const char *oldName;
+struct OldValue {
+    const char *name;
     ReadAs readAs;
-    const char *section;
-    const char *key;
+    ConfigKey key;
 };
 
-// Rows 2 to 29 of the old layout, in the order they move; frmCentre (row 1) goes first.
-constexpr std::array<SingleValue, 28> SingleValues = {{
-    {"EventsFontName", ReadAs::Text, "Display", "FontName"},
-    {"EventsFontSize", ReadAs::Number, "Display", "FontSize"},
-    {"EventsFontOther", ReadAs::Number, "Display", "FontStyle"},
-    {"Filter", ReadAs::Number, "Display", "Filter"},
-    {"FilterLength", ReadAs::Number, "Display", "FilterLength"},
-    {"MissedEvents", ReadAs::Number, "Display", "ShowMissed"},
-    {"MissedLength", ReadAs::Number, "Display", "MissedLength"},
-    {"HideUnknown", ReadAs::Number, "Display", "HideUnknown"},
-    {"AppendToAge", ReadAs::Number, "Display", "AppendToAge"},
-    {"DateDelimiter", ReadAs::Number, "DateFormat", "Delimiter"},
-    {"DateDayPos", ReadAs::Number, "DateFormat", "DayPos"},
-    {"DateMonthPos", ReadAs::Number, "DateFormat", "MonthPos"},
-    {"DateYearPos", ReadAs::Number, "DateFormat", "YearPos"},
-    {"UseDefaultEditor", ReadAs::Number, "Editor", "UseDefault"},
-    {"Editor", ReadAs::Text, "Editor", "Path"},
-    {"EditMultiFiles", ReadAs::Number, "Editor", "MultiFile"},
-    {"Col0", ReadAs::Number, "Display", "Col0"},
-    {"Col1", ReadAs::Number, "Display", "Col1"},
-    {"Col2", ReadAs::Number, "Display", "Col2"},
-    {"Col3", ReadAs::Number, "Display", "Col3"},
-    {"Col4", ReadAs::Number, "Display", "Col4"},
-    {"frmWidth", ReadAs::Number, "Display", "frmWidth"},
-    {"frmHeight", ReadAs::Number, "Display", "frmHeight"},
-    {"frmLeft", ReadAs::Number, "Display", "frmLeft"},
-    {"frmTop", ReadAs::Number, "Display", "frmTop"},
-    {"frmMax", ReadAs::Number, "Display", "frmMax"},
-    {"frmOptnTop", ReadAs::Number, "Display", "frmOTop"},
-    {"frmOptnLeft", ReadAs::Number, "Display", "frmOLeft"},
+// The single values in the order they move; frmCentre, the marker, goes first.
+constexpr std::array<OldValue, 29> SingleValues = {{
+    {"frmCentre", ReadAs::Number, ConfigKeys::Centre},
+    {"EventsFontName", ReadAs::Text, ConfigKeys::FontName},
+    {"EventsFontSize", ReadAs::Number, ConfigKeys::FontSize},
+    {"EventsFontOther", ReadAs::Number, ConfigKeys::FontStyle},
+    {"Filter", ReadAs::Number, ConfigKeys::Filter},
+    {"FilterLength", ReadAs::Number, ConfigKeys::FilterLength},
+    {"MissedEvents", ReadAs::Number, ConfigKeys::ShowMissed},
+    {"MissedLength", ReadAs::Number, ConfigKeys::MissedLength},
+    {"HideUnknown", ReadAs::Number, ConfigKeys::HideUnknown},
+    {"AppendToAge", ReadAs::Number, ConfigKeys::AppendToAge},
+    {"DateDelimiter", ReadAs::Number, ConfigKeys::Delimiter},
+    {"DateDayPos", ReadAs::Number, ConfigKeys::DayPos},
+    {"DateMonthPos", ReadAs::Number, ConfigKeys::MonthPos},
+    {"DateYearPos", ReadAs::Number, ConfigKeys::YearPos},
+    {"UseDefaultEditor", ReadAs::Number, ConfigKeys::UseDefaultEditor},
+    {"Editor", ReadAs::Text, ConfigKeys::EditorPath},
+    {"EditMultiFiles", ReadAs::Number, ConfigKeys::MultiFile},
+    {"Col0", ReadAs::Number, ConfigKeys::ColumnWidths[0]},
+    {"Col1", ReadAs::Number, ConfigKeys::ColumnWidths[1]},
+    {"Col2", ReadAs::Number, ConfigKeys::ColumnWidths[2]},
+    {"Col3", ReadAs::Number, ConfigKeys::ColumnWidths[3]},
+    {"Col4", ReadAs::Number, ConfigKeys::ColumnWidths[4]},
+    {"frmWidth", ReadAs::Number, ConfigKeys::WindowWidth},
+    {"frmHeight", ReadAs::Number, ConfigKeys::WindowHeight},
+    {"frmLeft", ReadAs::Number, ConfigKeys::WindowLeft},
+    {"frmTop", ReadAs::Number, ConfigKeys::WindowTop},
+    {"frmMax", ReadAs::Number, ConfigKeys::WindowMaximised},
+    {"frmOptnTop", ReadAs::Number, ConfigKeys::PreferencesTop},
+    {"frmOptnLeft", ReadAs::Number, ConfigKeys::PreferencesLeft},
 }};
 
-const QString OldRoot = QStringLiteral("Software\\Nudgely\\");
-const QString OldDataFiles = QStringLiteral("DataFiles");
+// The per-file values keep their names, and their old keys are named like the sections.
+constexpr std::array<SlotKey, 6> ColourKeys = {ConfigKeys::FutureText, ConfigKeys::FutureBack,
+                                               ConfigKeys::TodayText,  ConfigKeys::TodayBack,
+                                               ConfigKeys::PastText,   ConfigKeys::PastBack};
 
-// The per-file keys, in the order they are removed at the end.
-const std::array<QString, 4> PerFileKeys = {
-    QStringLiteral("ColoursFuture"), QStringLiteral("ColoursPast"), QStringLiteral("ColoursToday"), OldDataFiles};
-
-struct OldValue {
-    QString key; // subkey under HKEY_CURRENT_USER
-    QString name;
-};
-
-// What the copying did: the old values to remove once the file holds their copies, and
-// the old keys that keep a value the file refused.
-struct Migration {
-    std::vector<OldValue> copied;
-    QSet<QString> keysToKeep;
-
-    void copy(const OldValue &from, const QString &section, const QString &key, const QString &text)
-    {
-        if (WriteIniString(section, key, text, IniFilePath))
-            copied.push_back(from);
-        else
-            keysToKeep.insert(from.key);
-    }
-};
-
-std::optional<QString> ReadOld(const OldValue &from, ReadAs readAs)
+std::optional<QString> readOld(const RegistryExport &old, const QString &key, const QString &name, ReadAs readAs)
 {
     if (readAs == ReadAs::Number) {
-        qint32 number = 0;
-        if (!ReadRegNumber(RegRoot::CurrentUser, from.key, from.name, number))
-            return std::nullopt;
-        return QString::number(number);
+        const auto number = old.number(key, name);
+        return number ? std::optional<QString>(QString::number(*number)) : std::nullopt;
     }
-    QString text;
-    if (!ReadRegString(RegRoot::CurrentUser, from.key, from.name, text))
-        return std::nullopt;
-    return text;
+    return old.text(key, name);
 }
 
-void CopySingleValues(Migration &migration)
+// A value the file already holds is newer than the old one. A value the file refuses
+// (a line break in it) is left behind.
+void copyUnlessPresent(ConfigEdit &edit, QAnyStringView section, const QString &name, const std::optional<QString> &value)
 {
-    for (const SingleValue &row : SingleValues) {
-        const OldValue from{LegacySettingsKey, QLatin1String(row.oldName)};
-        if (const auto text = ReadOld(from, row.readAs))
-            migration.copy(from, QLatin1String(row.section), QLatin1String(row.key), *text);
-    }
+    if (value && !edit.document().value(section, name))
+        edit.set(section, name, *value);
 }
 
-void CopyPerFileValues(Migration &migration)
+bool namesADataFile(const IniDocument &file)
 {
     for (int slot = 1; slot <= MaxDataFiles; ++slot) {
-        const OldValue file{OldRoot + OldDataFiles, DataFileKey(slot)};
-        const auto fileName = ReadOld(file, ReadAs::Text);
-        if (fileName)
-            migration.copy(file, OldDataFiles, file.name, *fileName);
+        if (file.value(ConfigKeys::DataFile.section, ConfigKeys::DataFile.nameFor(slot)))
+            return true;
+    }
+    return false;
+}
+
+void copyDataFiles(const RegistryExport &old, ConfigEdit &edit)
+{
+    const QString oldDataFiles = OldRoot + ConfigKeys::DataFile.section;
+    for (int slot = 1; slot <= MaxDataFiles; ++slot) {
+        const QString fileKey = ConfigKeys::DataFile.nameFor(slot);
+        const auto path = old.text(oldDataFiles, fileKey);
+        copyUnlessPresent(edit, ConfigKeys::DataFile.section, fileKey, path);
         // A slot without a file has no colours worth keeping.
-        if (!fileName || fileName->isEmpty())
+        if (!path || path->isEmpty())
             continue;
-        for (const ColourKey &key : ColourKeys) {
-            const QString section = QLatin1String(key.section);
-            const OldValue colour{OldRoot + section, ColourKeyName(slot, key)};
-            if (const auto text = ReadOld(colour, ReadAs::Text))
-                migration.copy(colour, section, colour.name, *text);
+        for (const SlotKey &colour : ColourKeys) {
+            const QString name = colour.nameFor(slot);
+            copyUnlessPresent(edit, colour.section, name, old.text(OldRoot + colour.section, name));
         }
     }
 }
 
-void RemoveMigrated(const Migration &migration)
-{
-    FileTransaction registry(RegistryFilePath());
-    for (const OldValue &old : migration.copied)
-        DeleteRegValue(RegRoot::CurrentUser, old.key, old.name);
-    for (const QString &key : PerFileKeys) {
-        if (!migration.keysToKeep.contains(OldRoot + key))
-            DeleteRegKey(RegRoot::CurrentUser, OldRoot + key);
-    }
-    registry.commit();
-}
-
-void ReportFailure()
-{
-    ShowMessageBox(MessageIcon::Exclamation, MessageButtons::Ok, IniWriteFailureText(QStringLiteral("migrating settings")));
-}
-
 } // namespace
 
-void MigrateLegacySettings()
+bool migrateLegacySettings(const RegistryExport &old, ConfigEdit &edit)
 {
-    qint32 centre = 0;
-    if (!ReadRegNumber(RegRoot::CurrentUser, LegacySettingsKey, QStringLiteral("frmCentre"), centre))
-        return;
-
-    Migration migration;
-    IniWriteBatch batch(IniFilePath);
-
-    // Only this first copy is checked. A file that refuses a number refuses everything, so
-    // the registry keeps every value and the marker, and the next start tries again.
-    const OldValue marker{LegacySettingsKey, QStringLiteral("frmCentre")};
-    migration.copy(marker, QStringLiteral("Display"), QStringLiteral("Centre"), QString::number(centre));
-    if (migration.copied.empty()) {
-        ReportFailure();
-        return;
+    const ConfigKey &done = ConfigKeys::LegacyMigrated;
+    if (!old.number(OldSettings, QLatin1String(SingleValues[0].name)) || edit.document().value(done.section, done.name))
+        return false;
+    for (const OldValue &row : SingleValues) {
+        const QString name = QLatin1String(row.name);
+        copyUnlessPresent(edit, row.key.section, row.key.name.toString(), readOld(old, OldSettings, name, row.readAs));
     }
-
-    CopySingleValues(migration);
-    CopyPerFileValues(migration);
-
-    if (!batch.commit()) {
-        ReportFailure();
-        return;
-    }
-    RemoveMigrated(migration);
+    if (!namesADataFile(edit.document()))
+        copyDataFiles(old, edit);
+    edit.set(done, QStringLiteral("1"));
+    return true;
 }
 
 } // namespace nudgely

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QString>
+#include "config/ConfigFile.h"
+#include "config/RegistryExport.h"
 
 namespace nudgely {
 
-// Where older versions kept their settings, under HKEY_CURRENT_USER.
-inline const QString LegacySettingsKey = QStringLiteral("Software\\Nudgely\\Settings");
-
-// Moves settings that older versions kept in the registry into the configuration file,
-// once: the value frmCentre marks a migration as due. A value is removed from the registry
-// only after the configuration file holds its copy; when the file cannot be written, the
-// registry keeps everything, marker included, and the next start tries again.
-void MigrateLegacySettings();
+// Carries the settings of the Windows version, as the user exported them from the
+// registry, into the configuration file. It is due while the export holds the value
+// frmCentre and the file does not record that it ran; it records that in the same write
+// as the values, so that it runs once. Values already in the file are newer and stay; the
+// data file list moves as a whole, only into a file that names no data file. The export
+// itself is only read. False when nothing was due and nothing was changed.
+bool migrateLegacySettings(const RegistryExport &old, ConfigEdit &edit);
 
 } // namespace nudgely

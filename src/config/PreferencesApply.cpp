@@ -1,44 +1,35 @@
 #include "config/PreferencesApply.h"
 
-#include "config/Registry.h"
-#include "config/Settings.h"
-#include "events/EventTables.h"
-#include "startup/AppIdentity.h"
-#include "startup/AppPaths.h"
-
 #include <cmath>
 
 namespace nudgely {
 
 namespace {
 
-void ApplyDataFiles(const WorkingPreferences &working, ApplyOutcome &outcome)
+void applyDataFiles(const std::vector<DataFile> &rows, DataFileList &files, ApplyOutcome &outcome)
 {
-    const int rows = qMin(static_cast<int>(working.files.size()), MaxDataFiles);
-    for (int row = 1; row <= rows; ++row) {
-        const DataFileEntry &shown = working.files[static_cast<std::size_t>(row - 1)];
-        DataFileEntry &slot = DataFiles[static_cast<std::size_t>(row)];
-        if (shown.szFileName != slot.szFileName) {
-            slot.szFileName = shown.szFileName;
+    const std::size_t listed = qMin(rows.size(), files.size());
+    for (std::size_t row = 0; row < listed; ++row) {
+        DataFile &slot = files[row];
+        if (rows[row].path != slot.path) {
+            slot.path = rows[row].path;
             outcome.reloadNeeded = outcome.redisplayNeeded = true;
         }
-        for (const ColourKey &key : ColourKeys) {
-            if (shown.*key.field != slot.*key.field) {
-                slot.*key.field = shown.*key.field;
-                outcome.redisplayNeeded = true;
-            }
+        if (rows[row].colours != slot.colours) {
+            slot.colours = rows[row].colours;
+            outcome.redisplayNeeded = true;
         }
     }
     // Slots below the list are emptied.
-    for (int slot = rows + 1; slot <= MaxDataFiles; ++slot) {
-        if (!DataFiles[static_cast<std::size_t>(slot)].szFileName.isEmpty()) {
-            DataFiles[static_cast<std::size_t>(slot)].szFileName.clear();
+    for (std::size_t slot = listed; slot < files.size(); ++slot) {
+        if (!files[slot].path.isEmpty()) {
+            files[slot].path.clear();
             outcome.reloadNeeded = outcome.redisplayNeeded = true;
         }
     }
 }
 
-void ApplyFlag(quint8 &field, bool value, ApplyOutcome &outcome)
+void applyFlag(quint8 &field, bool value, ApplyOutcome &outcome)
 {
     if (field != quint8(value)) {
         field = value;
@@ -46,15 +37,15 @@ void ApplyFlag(quint8 &field, bool value, ApplyOutcome &outcome)
     }
 }
 
-void ApplyDateFormat(const WorkingPreferences &working, ApplyOutcome &outcome)
+void applyDateFormat(const WorkingPreferences &working, Settings &settings, ApplyOutcome &outcome)
 {
-    if (working.delimiter != Settings.Delimiter) {
-        Settings.Delimiter = static_cast<quint8>(qMax(0, working.delimiter));
+    if (working.delimiter != settings.delimiter) {
+        settings.delimiter = static_cast<quint8>(qMax(0, working.delimiter));
         outcome.reloadNeeded = outcome.redisplayNeeded = true;
     }
     // A position is taken anew only when its stored place no longer holds the element.
     const std::pair<quint8 *, DateElement> positions[] = {
-        {&Settings.DayPos, DayElement}, {&Settings.MonthPos, MonthElement}, {&Settings.YearPos, YearElement}};
+        {&settings.dayPos, DayElement}, {&settings.monthPos, MonthElement}, {&settings.yearPos, YearElement}};
     for (const auto &[field, element] : positions) {
         if (!working.dateOrder.isSelected(*field, element)) {
             *field = static_cast<quint8>(working.dateOrder.positionOf(element));
@@ -65,7 +56,7 @@ void ApplyDateFormat(const WorkingPreferences &working, ApplyOutcome &outcome)
 
 // A period switch and its length: the length is always stored, but it shows only while the
 // period is on.
-void ApplyPeriod(quint8 &enabled, quint8 &length, bool workingEnabled, int workingLength, ApplyOutcome &outcome)
+void applyPeriod(quint8 &enabled, quint8 &length, bool workingEnabled, int workingLength, ApplyOutcome &outcome)
 {
     const auto newLength = static_cast<quint8>(qBound(0, workingLength, 255));
     if (enabled != quint8(workingEnabled)) {
@@ -79,55 +70,43 @@ void ApplyPeriod(quint8 &enabled, quint8 &length, bool workingEnabled, int worki
     length = newLength;
 }
 
-void ApplyAutoStart(bool autoStart)
+void applyFont(const WorkingPreferences &working, Settings &settings, ApplyOutcome &outcome)
 {
-    if (quint8(autoStart) == Settings.AutoStart)
-        return;
-    // The results go unchecked: the next start reads the true state back.
-    if (autoStart)
-        WriteRegString(RegRoot::CurrentUser, RunKey, AppTitle, ProgramPath());
-    else
-        DeleteRegValue(RegRoot::CurrentUser, RunKey, AppTitle);
-    Settings.AutoStart = autoStart;
-}
-
-void ApplyFont(const WorkingPreferences &working, ApplyOutcome &outcome)
-{
-    if (working.fontName != Settings.FontName) {
-        Settings.FontName = working.fontName;
+    if (working.fontName != settings.fontName) {
+        settings.fontName = working.fontName;
         outcome.redisplayNeeded = true;
     }
     const auto size = static_cast<qint16>(qBound(-32768.0, std::nearbyint(working.fontSize), 32767.0));
-    if (size != Settings.FontSize) {
-        Settings.FontSize = size;
+    if (size != settings.fontSize) {
+        settings.fontSize = size;
         outcome.redisplayNeeded = true;
     }
-    const bool bold = Settings.FontStyle & 1;
-    const bool italic = Settings.FontStyle & 2;
+    const bool bold = settings.fontStyle & 1;
+    const bool italic = settings.fontStyle & 2;
     if (working.bold != bold || working.italic != italic) {
-        Settings.FontStyle = static_cast<quint8>((working.bold ? 1 : 0) + (working.italic ? 2 : 0));
+        settings.fontStyle = static_cast<quint8>((working.bold ? 1 : 0) + (working.italic ? 2 : 0));
         outcome.redisplayNeeded = true;
     }
 }
 
 } // namespace
 
-ApplyOutcome ApplyPreferences(const WorkingPreferences &working)
+ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &settings, DataFileList &files)
 {
     ApplyOutcome outcome;
-    ApplyDataFiles(working, outcome);
-    ApplyFlag(Settings.HideUnknown, working.hideUnknown, outcome);
-    ApplyFlag(Settings.AppendToAge, working.appendToAge, outcome);
-    ApplyDateFormat(working, outcome);
-    ApplyPeriod(Settings.Filter, Settings.FilterLength, working.filter, working.filterLength, outcome);
-    ApplyPeriod(Settings.ShowMissed, Settings.MissedLength, working.showMissed, working.missedLength, outcome);
-    Settings.Centre = working.centre ? 1 : 0;
-    ApplyAutoStart(working.autoStart);
-    Settings.UseDefault = working.useDefaultEditor ? 1 : 0;
-    Settings.Path = working.editorPath;
-    Settings.MultiFile = working.multiFile ? 1 : 0;
-    ApplyFont(working, outcome);
-    SaveSettings();
+    applyDataFiles(working.files, files, outcome);
+    applyFlag(settings.hideUnknown, working.hideUnknown, outcome);
+    applyFlag(settings.appendToAge, working.appendToAge, outcome);
+    applyDateFormat(working, settings, outcome);
+    applyPeriod(settings.filter, settings.filterLength, working.filter, working.filterLength, outcome);
+    applyPeriod(settings.showMissed, settings.missedLength, working.showMissed, working.missedLength, outcome);
+    settings.centre = working.centre ? 1 : 0;
+    outcome.autoStartChanged = working.autoStart != settings.autoStart;
+    settings.autoStart = working.autoStart;
+    settings.useDefaultEditor = working.useDefaultEditor ? 1 : 0;
+    settings.editorPath = working.editorPath;
+    settings.multiFile = working.multiFile ? 1 : 0;
+    applyFont(working, settings, outcome);
     return outcome;
 }
 

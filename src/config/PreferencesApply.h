@@ -1,7 +1,8 @@
 #pragma once
 
+#include "config/DataFileList.h"
 #include "config/DateOrderChoice.h"
-#include "events/EventRecord.h"
+#include "config/Settings.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@ namespace nudgely {
 // Everything the preferences dialog shows, as its controls hold it: the working copy that
 // Apply stores.
 struct WorkingPreferences {
-    std::vector<DataFileEntry> files; // the data file list, top to bottom; a row without a file has an empty name
+    std::vector<DataFile> files; // the data file list, top to bottom; a row without a file has an empty path
     bool hideUnknown = false;
     bool appendToAge = true;
     int delimiter = 0; // the list's index, -1 when nothing is selected
@@ -33,13 +34,13 @@ struct WorkingPreferences {
 };
 
 struct ApplyOutcome {
-    bool reloadNeeded = false;    // data files, delimiter or element order changed
-    bool redisplayNeeded = false; // something shown changed
+    bool reloadNeeded = false;     // data files, delimiter or element order changed
+    bool redisplayNeeded = false;  // something shown changed
+    bool autoStartChanged = false; // the autostart entry is to be written or removed
 };
 
-// Copies the working values into Settings and DataFiles, switches the autostart entry when
-// its box changed, and saves the settings, whether anything changed or not. Nothing is
-// validated or refused. Says what has to be read or shown again.
-ApplyOutcome ApplyPreferences(const WorkingPreferences &working);
+// Copies the working values into the settings and the data file list. Nothing is
+// validated or refused. Says what has to be read, shown or switched again.
+ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &settings, DataFileList &files);
 
 } // namespace nudgely

@@ -1,9 +1,6 @@
 #include "config/WindowGeometry.h"
 
-#include "config/IniSettings.h"
-#include "config/Settings.h"
-#include "events/NumericText.h"
-#include "startup/AppPaths.h"
+#include "text/NumericText.h"
 
 #include <cmath>
 
@@ -11,87 +8,90 @@ namespace nudgely {
 
 namespace {
 
-const QString Display = QStringLiteral("Display");
-const char *const ColumnKeys[] = {"Col0", "Col1", "Col2", "Col3", "Col4"};
-
 // Single precision, as the file has always held them.
-std::optional<double> ParseTwips(const QString &text)
+std::optional<double> parseTwips(const std::optional<QString> &text)
 {
-    const auto number = NumericTextValue(text);
+    const auto number = text ? numericTextValue(*text) : std::nullopt;
     if (!number || std::abs(*number) > 1e9)
         return std::nullopt;
     return static_cast<double>(static_cast<float>(*number));
 }
 
-double ReadWholeTwips(const QString &key, double defaultValue)
+std::optional<double> readTwips(const IniDocument &file, const ConfigKey &key)
 {
-    const auto number = ParseTwips(ReadIniString(Display, key, IniFilePath, TwipsText(defaultValue)));
+    return parseTwips(file.value(key.section, key.name));
+}
+
+double readWholeTwips(const IniDocument &file, const ConfigKey &key, double defaultValue)
+{
+    const auto number = readTwips(file, key);
     return number ? std::nearbyint(*number) : defaultValue;
+}
+
+void writeTwips(ConfigEdit &edit, const ConfigKey &key, double twips)
+{
+    edit.set(key, twipsText(twips));
 }
 
 } // namespace
 
-int TwipsPerPixel(double logicalDpi)
+int twipsPerPixel(double logicalDpi)
 {
     if (logicalDpi <= 0)
         return 15;
     return qMax(1, static_cast<int>(std::lround(1440.0 / logicalDpi)));
 }
 
-int TwipsToPixels(double twips, int twipsPerPixel)
+int twipsToPixels(double twips, int twipsPerPixel)
 {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-QString TwipsText(double twips)
+QString twipsText(double twips)
 {
     return QString::number(static_cast<float>(twips), 'g', 9);
 }
 
-std::optional<double> ReadTwips(const QString &key)
+StoredWindowGeometry readWindowGeometry(const IniDocument &file, bool centred)
 {
-    return ParseTwips(ReadIniString(Display, key, IniFilePath, QString()));
-}
-
-void WriteTwips(const QString &key, double twips)
-{
-    WriteIniString(Display, key, TwipsText(twips), IniFilePath);
-}
-
-StoredWindowGeometry ReadStoredWindowGeometry()
-{
-    FileTransaction snapshot(IniFilePath); // one reading of the file for all keys
     StoredWindowGeometry geometry;
     for (std::size_t i = 0; i < geometry.columns.size(); ++i)
-        geometry.columns[i] = ReadWholeTwips(QLatin1String(ColumnKeys[i]), DefaultColumnWidths[i]);
-    geometry.width = qMax(ReadWholeTwips(QStringLiteral("frmWidth"), DefaultWindowWidth), MinimumWindowWidth);
-    geometry.height = qMax(ReadWholeTwips(QStringLiteral("frmHeight"), DefaultWindowHeight), MinimumWindowHeight);
-    geometry.maximised = NumericTextValue(ReadIniString(Display, QStringLiteral("frmMax"), IniFilePath,
-                                                        QStringLiteral("0"))) == 1.0;
-    if (Settings.Centre != 1) {
-        geometry.left = ReadTwips(QStringLiteral("frmLeft"));
-        geometry.top = ReadTwips(QStringLiteral("frmTop"));
+        geometry.columns[i] = readWholeTwips(file, ConfigKeys::ColumnWidths[i], DefaultColumnWidths[i]);
+    geometry.width = qMax(readWholeTwips(file, ConfigKeys::WindowWidth, DefaultWindowWidth), MinimumWindowWidth);
+    geometry.height = qMax(readWholeTwips(file, ConfigKeys::WindowHeight, DefaultWindowHeight), MinimumWindowHeight);
+    const auto maximised = file.value(ConfigKeys::WindowMaximised.section, ConfigKeys::WindowMaximised.name);
+    geometry.maximised = numericTextValue(maximised.value_or(QStringLiteral("0"))) == 1.0;
+    if (!centred) {
+        geometry.left = readTwips(file, ConfigKeys::WindowLeft);
+        geometry.top = readTwips(file, ConfigKeys::WindowTop);
     }
     return geometry;
 }
 
-void WriteWindowGeometry(const WindowGeometryToSave &geometry)
+void writeWindowGeometry(ConfigEdit &edit, const WindowGeometryToSave &geometry)
 {
-    IniWriteBatch batch(IniFilePath);
     if (geometry.width)
-        WriteTwips(QStringLiteral("frmWidth"), *geometry.width);
+        writeTwips(edit, ConfigKeys::WindowWidth, *geometry.width);
     if (geometry.height)
-        WriteTwips(QStringLiteral("frmHeight"), *geometry.height);
+        writeTwips(edit, ConfigKeys::WindowHeight, *geometry.height);
     if (geometry.top)
-        WriteTwips(QStringLiteral("frmTop"), *geometry.top);
+        writeTwips(edit, ConfigKeys::WindowTop, *geometry.top);
     if (geometry.left)
-        WriteTwips(QStringLiteral("frmLeft"), *geometry.left);
-    WriteIniString(Display, QStringLiteral("frmMax"), geometry.maximised ? QStringLiteral("1") : QStringLiteral("0"),
-                   IniFilePath);
+        writeTwips(edit, ConfigKeys::WindowLeft, *geometry.left);
+    edit.set(ConfigKeys::WindowMaximised, geometry.maximised ? QStringLiteral("1") : QStringLiteral("0"));
     for (std::size_t i = 0; i < geometry.columns.size(); ++i)
-        WriteTwips(QLatin1String(ColumnKeys[i]), std::nearbyint(geometry.columns[i]));
-    // A failure is reported by nobody: the window is closing, and its geometry is all it loses.
-    batch.commit();
+        writeTwips(edit, ConfigKeys::ColumnWidths[i], std::nearbyint(geometry.columns[i]));
+}
+
+DialogPosition readDialogPosition(const IniDocument &file)
+{
+    return {readTwips(file, ConfigKeys::PreferencesLeft), readTwips(file, ConfigKeys::PreferencesTop)};
+}
+
+void writeDialogPosition(ConfigEdit &edit, double left, double top)
+{
+    writeTwips(edit, ConfigKeys::PreferencesTop, top);
+    writeTwips(edit, ConfigKeys::PreferencesLeft, left);
 }
 
 } // namespace nudgely

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "config/ConfigFile.h"
 
 #include <array>
 #include <optional>
@@ -16,14 +16,14 @@ inline constexpr double MinimumWindowWidth = 3000;
 inline constexpr double MinimumWindowHeight = 2400;
 inline constexpr std::array<double, 5> DefaultColumnWidths = {1000, 480, 480, 645, 3990};
 
-int TwipsPerPixel(double logicalDpi);
-int TwipsToPixels(double twips, int twipsPerPixel);
+int twipsPerPixel(double logicalDpi);
+int twipsToPixels(double twips, int twipsPerPixel);
 
 // The main window's geometry as the configuration file holds it.
 struct StoredWindowGeometry {
     double width = DefaultWindowWidth;   // raised to the minimum
     double height = DefaultWindowHeight; // raised to the minimum
-    // Only read while Settings.Centre is not 1; nothing when missing or not a number, and
+    // Only read for a window that is not centred; nothing when missing or not a number, and
     // the window is then centred.
     std::optional<double> left;
     std::optional<double> top;
@@ -31,7 +31,7 @@ struct StoredWindowGeometry {
     std::array<double, 5> columns = DefaultColumnWidths; // "date" to "event description"
 };
 
-StoredWindowGeometry ReadStoredWindowGeometry();
+StoredWindowGeometry readWindowGeometry(const IniDocument &file, bool centred);
 
 // What a closing window writes: the size and position only when they are to be kept.
 struct WindowGeometryToSave {
@@ -44,13 +44,18 @@ struct WindowGeometryToSave {
 };
 
 // In this order: frmWidth, frmHeight, frmTop, frmLeft, frmMax, Col0 to Col4.
-void WriteWindowGeometry(const WindowGeometryToSave &geometry);
+void writeWindowGeometry(ConfigEdit &edit, const WindowGeometryToSave &geometry);
 
 // A coordinate as written: whole numbers without a fractional part.
-QString TwipsText(double twips);
+QString twipsText(double twips);
 
-// The preferences dialog's own position, frmOLeft and frmOTop.
-std::optional<double> ReadTwips(const QString &key);
-void WriteTwips(const QString &key, double twips);
+// The preferences dialog's own position.
+struct DialogPosition {
+    std::optional<double> left;
+    std::optional<double> top;
+};
+DialogPosition readDialogPosition(const IniDocument &file);
+// In this order: frmOTop, frmOLeft.
+void writeDialogPosition(ConfigEdit &edit, double left, double top);
 
 } // namespace nudgely

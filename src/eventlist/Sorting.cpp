@@ -1,35 +1,30 @@
 #include "eventlist/Sorting.h"
 
-#include "eventlist/EventsGrid.h"
-#include "startup/StatusMessages.h"
-
-#include <optional>
-
 namespace nudgely {
-
-SortMarks CurrentSortMarks;
 
 namespace {
 
-struct KeyColumns {
-    int first;
-    int second; // the same as first when there is no second key
-};
+QString orderText(const SortOrder &order)
+{
+    return order.descending ? QStringLiteral("descending") : QStringLiteral("ascending");
+}
 
-KeyColumns ColumnsOf(SortKey key)
+} // namespace
+
+EventColumn keyColumn(SortKey key)
 {
     switch (key) {
     case SortKey::Age:
-        return {AgeColumn, TimeLeftColumn};
+        return AgeColumn;
     case SortKey::TimeLeft:
-        return {TimeLeftColumn, DescriptionColumn};
-    case SortKey::EventDescription:
+        return TimeLeftColumn;
+    case SortKey::Description:
         break;
     }
-    return {DescriptionColumn, DescriptionColumn};
+    return DescriptionColumn;
 }
 
-std::optional<SortKey> KeyOfColumn(int column)
+std::optional<SortKey> keyOfColumn(int column)
 {
     switch (column) {
     case AgeColumn:
@@ -37,63 +32,27 @@ std::optional<SortKey> KeyOfColumn(int column)
     case TimeLeftColumn:
         return SortKey::TimeLeft;
     case DescriptionColumn:
-        return SortKey::EventDescription;
+        return SortKey::Description;
     default:
         return std::nullopt;
     }
 }
 
-QString OrderText()
+SortOrder afterHeaderClick(const SortOrder &current, SortKey clicked)
 {
-    return CurrentSortMarks.order == SortOrder::Ascending ? QStringLiteral("ascending") : QStringLiteral("descending");
+    if (current.key == clicked)
+        return {clicked, !current.descending};
+    return {clicked, current.descending};
 }
 
-} // namespace
-
-void SortEvents()
+QString sortingMessage(const SortOrder &order)
 {
-    const int column = grdDates.column();
-    const int row = grdDates.row();
-    const KeyColumns keys = ColumnsOf(CurrentSortMarks.key);
-    grdDates.setCurrentColumn(keys.first);
-    grdDates.setSelectionEnd(grdDates.row(), keys.second);
-
-    const QString header = grdDates.text(0, keys.first);
-    ShowStatus(QStringLiteral("sorting events in %1 order by '%2'...").arg(OrderText(), header));
-    grdDates.sortRows(keys.first, keys.second, CurrentSortMarks.order == SortOrder::Descending);
-
-    grdDates.setCurrentColumn(column);
-    grdDates.setCurrentRow(row);
-    ShowStatus(QStringLiteral("events sorted in %1 order by '%2'").arg(OrderText(), header));
+    return QStringLiteral("sorting events in %1 order by '%2'...").arg(orderText(order), columnHeader(keyColumn(order.key)));
 }
 
-void ChooseSortKey(SortKey key)
+QString sortedMessage(const SortOrder &order)
 {
-    CurrentSortMarks.key = key;
-    SortEvents();
-}
-
-void ChooseSortOrder(SortOrder order)
-{
-    CurrentSortMarks.order = order;
-    SortEvents();
-}
-
-bool HeaderClick(int pressColumn, int releaseColumn)
-{
-    const auto key = pressColumn == releaseColumn ? KeyOfColumn(pressColumn) : std::nullopt;
-    if (!key) {
-        ShowStatus(QStringLiteral("can't sort on that column!"));
-        Beep();
-        return false;
-    }
-    if (CurrentSortMarks.key == *key) {
-        CurrentSortMarks.order =
-            CurrentSortMarks.order == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
-    }
-    CurrentSortMarks.key = *key;
-    SortEvents();
-    return true;
+    return QStringLiteral("events sorted in %1 order by '%2'").arg(orderText(order), columnHeader(keyColumn(order.key)));
 }
 
 } // namespace nudgely

@@ -1,30 +1,34 @@
 #pragma once
 
+#include "eventlist/EventColumns.h"
+
+#include <optional>
+
 namespace nudgely {
 
-enum class SortKey { Age, TimeLeft, EventDescription };
-enum class SortOrder { Ascending, Descending };
+enum class SortKey { Age, TimeLeft, Description };
 
-// The sort marks: which key and order the sort menus show checked. Every run starts with
-// time left, ascending.
-struct SortMarks {
+// Which key the list is sorted by, and which way. Every run starts with time left, ascending.
+struct SortOrder {
     SortKey key = SortKey::TimeLeft;
-    SortOrder order = SortOrder::Ascending;
+    bool descending = false;
+
+    bool operator==(const SortOrder &) const = default;
 };
-extern SortMarks CurrentSortMarks;
 
-// Orders the rows of the events grid by the marked key; the current cell stays where it
-// was, while the rows under it move.
-void SortEvents();
+// The column whose header names the key: age, time left or event description.
+EventColumn keyColumn(SortKey key);
 
-// The sort menus: mark the key or the order, then sort.
-void ChooseSortKey(SortKey key);
-void ChooseSortOrder(SortOrder order);
+// A click on the header of a column: the age, time left and description headers sort by
+// their key; nothing for another column.
+std::optional<SortKey> keyOfColumn(int column);
 
-// A click on the header row, pressed in one column and released in another (or the
-// same). The age, time left and description headers sort by their key, or invert the order
-// when their key is already marked; anything else is refused with a message and a beep.
-// True when it sorted.
-bool HeaderClick(int pressColumn, int releaseColumn);
+// A sortable header clicked: its key, in the same order; or, when it is the key already,
+// the other order.
+SortOrder afterHeaderClick(const SortOrder &current, SortKey clicked);
+
+// "sorting events in ascending order by 'time left'..." and "events sorted in ...".
+QString sortingMessage(const SortOrder &order);
+QString sortedMessage(const SortOrder &order);
 
 } // namespace nudgely

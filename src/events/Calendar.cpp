@@ -4,39 +4,60 @@ namespace nudgely {
 
 namespace {
 
-qint64 FloorDiv(qint64 a, qint64 b)
+qint64 floorDiv(qint64 a, qint64 b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
-// Julian day of a proleptic Gregorian date (year > 0). QDate's own conversion goes through
-// its calendar system, which is several times slower and is called for every event.
-qint64 JulianDay(qint64 year, int month, int day)
+// Julian day of a proleptic Gregorian date, for any year: QDate's own conversion goes
+// through its calendar system, several times slower, and runs for every event.
+qint64 julianDay(qint64 year, int month, int day)
 {
     const qint64 y = month <= 2 ? year - 1 : year;
-    const qint64 era = FloorDiv(y, 400);
+    const qint64 era = floorDiv(y, 400);
     const qint64 yearOfEra = y - era * 400;
     const qint64 dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
     const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra + 1721120;
 }
 
-bool IsLeapYear(qint64 year)
+} // namespace
+
+DayNumber firstCalendarDay()
+{
+    return static_cast<DayNumber>(julianDay(100, 1, 1));
+}
+
+DayNumber lastCalendarDay()
+{
+    return static_cast<DayNumber>(julianDay(9999, 12, 31));
+}
+
+bool isLeapYear(qint64 year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-const qint64 FirstJulianDay = JulianDay(100, 1, 1);
-const qint64 LastJulianDay = JulianDay(9999, 12, 31);
-
-} // namespace
-
-bool InCalendarRange(const QDate &date)
+DayNumber dayNumber(qint64 year, int month, int day)
 {
-    return date.isValid() && date >= FirstCalendarDate && date <= LastCalendarDate;
+    return static_cast<DayNumber>(julianDay(year, month, day));
 }
 
-std::optional<QDate> BuildDate(qint64 year, qint64 month, qint64 day)
+CivilDate civilDate(DayNumber day)
+{
+    const qint64 z = qint64(day) - 1721120;
+    const qint64 era = floorDiv(z, 146097);
+    const qint64 dayOfEra = z - era * 146097;
+    const qint64 yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const qint64 monthIndex = (5 * dayOfYear + 2) / 153;
+    const int dayOfMonth = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    const int month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    const qint64 year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    return {static_cast<int>(year), month, dayOfMonth};
+}
+
+std::optional<DayNumber> buildDate(qint64 year, qint64 month, qint64 day)
 {
     if (year >= 0 && year <= 29)
         year += 2000;
@@ -44,62 +65,46 @@ std::optional<QDate> BuildDate(qint64 year, qint64 month, qint64 day)
         year += 1900;
 
     const qint64 months = year * 12 + (month - 1);
-    const qint64 carriedYear = FloorDiv(months, 12);
+    const qint64 carriedYear = floorDiv(months, 12);
     const int carriedMonth = static_cast<int>(months - carriedYear * 12) + 1;
     // Far outside the range no day count can bring the date back into it.
-    if (carriedYear < 1 || carriedYear > 99999)
+    if (carriedYear < 1 || carriedYear > 99999 || day < -100000000 || day > 100000000)
         return std::nullopt;
-
-    if (day < -100000000 || day > 100000000)
+    const qint64 julian = julianDay(carriedYear, carriedMonth, 1) + day - 1;
+    if (julian < firstCalendarDay() || julian > lastCalendarDay())
         return std::nullopt;
-    const qint64 julianDay = JulianDay(carriedYear, carriedMonth, 1) + day - 1;
-    if (julianDay < FirstJulianDay || julianDay > LastJulianDay)
-        return std::nullopt;
-    return QDate::fromJulianDay(julianDay);
+    return static_cast<DayNumber>(julian);
 }
 
-int Weekday(const QDate &date)
+int weekday(DayNumber day)
 {
-    return date.dayOfWeek() % 7 + 1;
+    return static_cast<int>((qint64(day) + 1) % 7) + 1;
 }
 
-QDate AddYears(const QDate &date, int years)
+DayNumber addYears(DayNumber day, int years)
 {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    date.getDate(&year, &month, &day);
-    const qint64 target = qint64(year) + years;
-    if (month == 2 && day == 29 && !IsLeapYear(target))
-        day = 28;
-    return QDate::fromJulianDay(JulianDay(target, month, day));
+    CivilDate date = civilDate(day);
+    const qint64 target = qint64(date.year) + years;
+    if (date.month == 2 && date.day == 29 && !isLeapYear(target))
+        date.day = 28;
+    return dayNumber(target, date.month, date.day);
 }
 
-QDate StepYearsUntilNotBefore(const QDate &date, const QDate &today, int *steps)
+DayNumber stepYearsUntilNotBefore(DayNumber date, DayNumber today, int *steps)
 {
     *steps = 0;
     if (date >= today)
         return date;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    date.getDate(&year, &month, &day);
+    CivilDate from = civilDate(date);
     // Only the first step can meet a 29 February; every later one keeps its month and day.
-    if (month == 2 && day == 29 && !IsLeapYear(year + 1))
-        day = 28;
-    // Today's year, without asking QDate (which works it out afresh every time).
-    static QDate yearOf;
-    static int todayYear = 0;
-    if (today != yearOf) {
-        yearOf = today;
-        todayYear = today.year();
-    }
-    int years = qMax(1, todayYear - year);
-    qint64 reached = JulianDay(year + years, month, day);
-    if (reached < today.toJulianDay())
-        reached = JulianDay(year + ++years, month, day);
+    if (from.month == 2 && from.day == 29 && !isLeapYear(from.year + 1))
+        from.day = 28;
+    int years = qMax(1, civilDate(today).year - from.year);
+    DayNumber reached = dayNumber(qint64(from.year) + years, from.month, from.day);
+    if (reached < today)
+        reached = dayNumber(qint64(from.year) + ++years, from.month, from.day);
     *steps = years;
-    return QDate::fromJulianDay(reached);
+    return reached;
 }
 
 } // namespace nudgely

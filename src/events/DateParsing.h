@@ -1,51 +1,38 @@
 #pragma once
 
-#include "events/NumericText.h"
+#include "events/Calendar.h"
+#include "events/DateFormat.h"
 
-#include <QDate>
-#include <QString>
 #include <QStringView>
 
 #include <optional>
 
 namespace nudgely {
 
-// The delimiter character that Settings.Delimiter selects ("/", "-", "."); nothing for an
-// index outside the list.
-std::optional<QChar> DateDelimiter(int index);
-
-// Splits a date field at the configured delimiter into the day, month and year elements
-// by the configured positions. False with fewer than two delimiters, a second delimiter
-// at the end, or a month element that is neither numeric nor a month name. On success a
-// month name has become its number ("1" to "12").
-bool SplitDateField(const QString &text, QString &day, QString &month, QString &year);
-
-// True when all three are numeric text and a date can be built from their values.
-bool IsValidDate(const QString &day, const QString &month, const QString &year);
-
 // A day element such as 2SU: the n-th given weekday of a month.
 struct WeekdayRule {
     int count = 1;
     int weekday = 1; // 1 = Sunday ... 7 = Saturday
 };
-std::optional<WeekdayRule> ParseWeekdayRule(QStringView day);
+// An optional count, then two letters naming the weekday (SU MO TU WE TH FI SA, in any
+// case), then anything.
+std::optional<WeekdayRule> parseWeekdayRule(QStringView day);
 
 enum class DateKind { Bad, FullDate, YearlessDate, WeekdayRule };
 
-// What a date field is, with the elements it was split into.
-struct ClassifiedDate {
+// What a date field means.
+struct ParsedDate {
     DateKind kind = DateKind::Bad;
-    QString day;
-    QString month;
-    QString year;
-    QDate date;              // FullDate: the date itself
-    int monthValue = 0;      // YearlessDate and WeekdayRule
-    int dayValue = 0;        // YearlessDate
-    WeekdayRule rule;        // WeekdayRule
+    DayNumber date = 0;  // FullDate: the date itself
+    int month = 0;       // YearlessDate and WeekdayRule; may lie outside 1 to 12
+    int day = 0;         // YearlessDate
+    WeekdayRule rule;    // WeekdayRule
 };
 
-// Applies the classification rules in order, for a given current year. A weekday rule is
-// classified here by its syntax; whether its occurrence can be computed is the resolver's.
-ClassifiedDate ClassifyDateField(const QString &text, int currentYear);
+// Splits the field into its elements and applies the rules in order: a full date, else a
+// date without a year (its year ends in X), else a weekday rule. A weekday rule is
+// recognised here by its form; whether its occurrence can be computed is the resolver's.
+// currentYear decides whether a date without a year can be built at all.
+ParsedDate parseDateField(QStringView field, const DateFormat &format, int currentYear);
 
 } // namespace nudgely

@@ -1,127 +1,98 @@
 #include "events/OccurrenceResolver.h"
 
-#include "events/Calendar.h"
 #include "events/DateParsing.h"
-#include "events/EventTables.h"
-#include "events/SharedTexts.h"
-#include "events/Today.h"
-#include "startup/StatusMessages.h"
 
 namespace nudgely {
 
 namespace {
 
-const QString NoAge = QStringLiteral(" ");
-
 // The n-th weekday of the month in a given year; nothing outside the calendar range.
-std::optional<QDate> WeekdayInYear(int count, int weekday, int month, int year)
+std::optional<DayNumber> weekdayInYear(const WeekdayRule &rule, int month, qint64 year)
 {
-    auto first = BuildDate(year, month, 1);
+    const auto first = buildDate(year, month, 1);
     if (!first)
         return std::nullopt;
-    const int ahead = (weekday - Weekday(*first) + 7) % 7;
-    // count 0 goes back a week; nothing keeps the date within the month.
-    const QDate date = first->addDays(ahead + 7LL * (count - 1));
-    if (!InCalendarRange(date))
+    const int ahead = (rule.weekday - weekday(*first) + 7) % 7;
+    // A count of 0 goes back a week; nothing keeps the date within the month.
+    const qint64 date = qint64(*first) + ahead + 7LL * (rule.count - 1);
+    if (date < firstCalendarDay() || date > lastCalendarDay())
         return std::nullopt;
-    return date;
+    return static_cast<DayNumber>(date);
 }
 
-// Walks year by year from a first year in one direction until the date passes today.
-bool FindWeekdayDate(int count, int weekday, int month, const QDate &today, int firstYear, int direction, QDate &date)
+// Walks year by year from a first year in one direction until the date reaches today.
+std::optional<DayNumber> findWeekdayDate(const WeekdayRule &rule, int month, DayNumber today, qint64 firstYear,
+                                         int direction)
 {
-    for (int year = firstYear;; year += direction) {
-        const auto candidate = WeekdayInYear(count, weekday, month, year);
-        if (!candidate) {
-            date = today;
-            return false;
-        }
-        const qint64 days = today.daysTo(*candidate);
-        if ((direction > 0 && days >= 0) || (direction < 0 && days <= 0)) {
-            date = *candidate;
-            return true;
-        }
+    for (qint64 year = firstYear;; year += direction) {
+        const auto candidate = weekdayInYear(rule, month, year);
+        if (!candidate)
+            return std::nullopt;
+        if ((direction > 0 && *candidate >= today) || (direction < 0 && *candidate <= today))
+            return candidate;
     }
 }
 
-// The first candidate for dtNext by kind; false when the event is a bad date after all.
-bool FirstOccurrence(EventRecord &event, const ClassifiedDate &parsed, const QDate &today)
+void resolveEvent(Event &event, QStringView field, const DateFormat &format, DayNumber today, int todayYear)
 {
+    event.badDate = true;
+    event.age.reset();
+    const ParsedDate parsed = parseDateField(field, format, todayYear);
+    std::optional<DayNumber> last;
     switch (parsed.kind) {
-    case DateKind::FullDate:
-        event.dtNext = parsed.date;
-        return true;
-    case DateKind::YearlessDate: {
-        event.szAge = NoAge;
-        int steps = 0;
-        const QDate thisYear = *BuildDate(today.year(), parsed.monthValue, parsed.dayValue);
-        event.dtNext = StepYearsUntilNotBefore(thisYear, today, &steps);
-        return true;
-    }
-    case DateKind::WeekdayRule:
-        event.szAge = NoAge;
-        if (!FindWeekdayDate(parsed.rule.count, parsed.rule.weekday, parsed.monthValue, today, today.year(), +1,
-                             event.dtNext))
-            return false;
-        FindWeekdayDate(parsed.rule.count, parsed.rule.weekday, parsed.monthValue, today, today.year() + 1, -1,
-                        event.dtLast);
-        return true;
     case DateKind::Bad:
+        return;
+    case DateKind::FullDate:
+        event.next = parsed.date;
+        break;
+    case DateKind::YearlessDate: {
+        int steps = 0;
+        event.next = stepYearsUntilNotBefore(*buildDate(todayYear, parsed.month, parsed.day), today, &steps);
         break;
     }
-    return false;
-}
-
-void ResolveEvent(EventRecord &event, const QDate &today)
-{
-    event.dtLast = UnsetLastDate;
-    event.szAge.clear();
-    const ClassifiedDate parsed = ClassifyDateField(event.szDate, today.year());
-    event.szDay = parsed.day;
-    event.szMonth = parsed.month;
-    event.szYear = parsed.year;
-    event.blnBadDate = !FirstOccurrence(event, parsed, today);
-    if (event.blnBadDate)
-        return;
-
-    if (event.bytFlags & OneOffFlag) {
-        // A one-off event stays on its date, past or not, and has no age.
-        event.szAge = NoAge;
-        event.dtLast = event.dtNext;
-    } else if (event.dtNext < today) {
-        int years = 0;
-        event.dtNext = StepYearsUntilNotBefore(event.dtNext, today, &years);
-        event.szAge = SharedNumber(years);
-    } else if (event.szAge != NoAge) {
-        event.szAge = QStringLiteral("0");
+    case DateKind::WeekdayRule: {
+        const auto next = nextWeekdayDate(parsed.rule, parsed.month, today);
+        if (!next)
+            return;
+        event.next = *next;
+        last = lastWeekdayDate(parsed.rule, parsed.month, today).value_or(today);
+        break;
     }
-    if (event.dtLast == UnsetLastDate)
-        event.dtLast = AddYears(event.dtNext, -1);
-    event.intDaysToNext = static_cast<int>(today.daysTo(event.dtNext));
-    event.intDaysToLast = static_cast<int>(today.daysTo(event.dtLast));
+    }
+    event.badDate = false;
+    if (event.oneOff) {
+        // A one-off event stays on its date, past or not, and has no age.
+        last = event.next;
+    } else if (event.next < today) {
+        int years = 0;
+        event.next = stepYearsUntilNotBefore(event.next, today, &years);
+        event.age = years;
+    } else if (parsed.kind == DateKind::FullDate) {
+        event.age = 0;
+    }
+    event.last = last ? *last : addYears(event.next, -1);
+    event.daysToNext = event.next - today;
+    event.daysToLast = event.last - today;
 }
 
 } // namespace
 
-bool NextWeekdayDate(int count, int weekday, int month, QDate &date)
+std::optional<DayNumber> nextWeekdayDate(const WeekdayRule &rule, int month, DayNumber today)
 {
-    const QDate today = Today();
-    return FindWeekdayDate(count, weekday, month, today, today.year(), +1, date);
+    return findWeekdayDate(rule, month, today, civilDate(today).year, +1);
 }
 
-bool LastWeekdayDate(int count, int weekday, int month, QDate &date)
+std::optional<DayNumber> lastWeekdayDate(const WeekdayRule &rule, int month, DayNumber today)
 {
-    const QDate today = Today();
-    return FindWeekdayDate(count, weekday, month, today, today.year() + 1, -1, date);
+    return findWeekdayDate(rule, month, today, qint64(civilDate(today).year) + 1, -1);
 }
 
-void ResolveEvents()
+void resolveEvents(EventTable &table, const DateFormat &format, const QDate &today)
 {
-    ShowStatus(QStringLiteral("calculating dates, ages, etc..."));
-    const QDate today = Today();
-    const int count = EventCount;
-    for (int i = 1; i <= count; ++i)
-        ResolveEvent(Events[static_cast<std::size_t>(i)], today);
+    const auto todayNumber = static_cast<DayNumber>(today.toJulianDay());
+    const int todayYear = today.year();
+    for (Event &event : table.events())
+        resolveEvent(event, table.date(event), format, todayNumber, todayYear);
 }
 
 } // namespace nudgely

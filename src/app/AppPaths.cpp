@@ -1,0 +1,43 @@
+#include "app/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace nudgely {
+
+AppPaths AppPaths::forThisProgram()
+{
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return {QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath(),
+            config.filePath(QStringLiteral("Nudgely")), config.filePath(QStringLiteral("autostart"))};
+}
+
+QString AppPaths::autostartEntry() const
+{
+    return QDir(autostartFolder).filePath(QStringLiteral("Nudgely.desktop"));
+}
+
+QString AppPaths::registryExport() const
+{
+    return QDir(userConfigFolder).filePath(QStringLiteral("registry.reg"));
+}
+
+QString AppPaths::sampleDataFile() const
+{
+    return QDir(programFolder).filePath(QStringLiteral("dates.txt"));
+}
+
+QString AppPaths::helpFile() const
+{
+    const QString name = QStringLiteral("Nudgely.html");
+    const QDir folder(programFolder);
+    const QString beside = folder.absoluteFilePath(name);
+    const QString installed = QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/nudgely/") + name));
+    if (!QFileInfo(beside).isFile() && QFileInfo(installed).isFile())
+        return installed;
+    return beside;
+}
+
+} // namespace nudgely

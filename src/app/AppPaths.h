@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace nudgely {
+
+// Where the program and the user's files are. Tests stand them in a folder of their own.
+struct AppPaths {
+    QString programFolder;    // the executable's folder
+    QString programPath;      // the executable itself, as an autostart entry starts it
+    QString userConfigFolder; // $XDG_CONFIG_HOME/Nudgely, else ~/.config/Nudgely
+    QString autostartFolder;  // $XDG_CONFIG_HOME/autostart, else ~/.config/autostart
+
+    // From the running application and the XDG folders.
+    static AppPaths forThisProgram();
+
+    QString autostartEntry() const;   // <autostart>/Nudgely.desktop
+    QString registryExport() const;   // <user config>/registry.reg, the Windows settings
+    QString sampleDataFile() const;   // dates.txt beside the program
+    // The user guide: Nudgely.html beside the program, else in ../share/nudgely/ from it
+    // (an installed program); beside the program when neither exists.
+    QString helpFile() const;
+};
+
+} // namespace nudgely

@@ -1,0 +1,19 @@
+#include "app/MessagePresenter.h"
+
+#include <cstdio>
+
+namespace nudgely {
+
+void StandardErrorPresenter::warn(const QString &text)
+{
+    std::fprintf(stderr, "Nudgely: %s\n", qPrintable(text));
+}
+
+bool StandardErrorPresenter::confirm(const QString &text)
+{
+    warn(text);
+    std::fprintf(stderr, "Nudgely: no one to ask; taking the answer No\n");
+    return false;
+}
+
+} // namespace nudgely

@@ -1,0 +1,72 @@
+#include "app/ProgramOptions.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+
+namespace nudgely {
+
+namespace {
+
+QDate isoDate(const QString &text)
+{
+    // Exactly YYYY-MM-DD: fromString alone would also take other widths.
+    const bool shape = text.size() == 10 && text[4] == u'-' && text[7] == u'-' &&
+                       std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'-' || c.isDigit(); });
+    return shape ? QDate::fromString(text, Qt::ISODate) : QDate();
+}
+
+} // namespace
+
+ProgramOptions parseProgramOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    const QCommandLineOption list(QStringLiteral("list"));
+    const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({list, today, help, version});
+
+    ProgramOptions options;
+    if (!parser.parse(QStringList(QStringLiteral("nudgely")) + arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    options.list = parser.isSet(list);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.arguments = parser.positionalArguments();
+    if (parser.isSet(today)) {
+        const QString value = parser.value(today);
+        options.today = isoDate(value);
+        if (!options.today.isValid())
+            options.error = QStringLiteral("--today needs a real date written YYYY-MM-DD, not \"%1\"").arg(value);
+    }
+    return options;
+}
+
+QString programUsage(const QString &helpFile)
+{
+    return QStringLiteral(
+        "Usage: nudgely [OPTIONS] [/I CONFIGURATION-FILE]\n"
+        "\n"
+        "Shows the birthdays, anniversaries and appointments of your data files that fall\n"
+        "around today.\n"
+        "\n"
+        "  /I FILE             use FILE as the configuration file instead of searching for\n"
+        "                      Nudgely.ini beside the program and in ~/.config/Nudgely\n"
+        "  --list              print the events list to standard output instead of opening\n"
+        "                      a window; the summary goes to standard error\n"
+        "  --today=YYYY-MM-DD  take that date as today\n"
+        "  --help              show this text and exit\n"
+        "  --version           show the version and exit\n"
+        "  --                  end of options: what follows is passed on unchanged\n"
+        "\n"
+        "Without a display Nudgely behaves as with --list.\n"
+        "Exit status: 0 on success, 2 for a bad option or a configuration problem.\n"
+        "\n"
+        "The user guide: %1\n").arg(helpFile);
+}
+
+} // namespace nudgely

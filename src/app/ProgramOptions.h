@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace nudgely {
+
+// The program's own "--" options; everything else is left, in order, for the start-up's
+// "/I FILE". A lone "--" ends the options.
+struct ProgramOptions {
+    bool list = false;
+    bool help = false;
+    bool version = false;
+    QDate today;            // null unless --today was given
+    QString error;          // a bad option; empty when all were understood
+    QStringList arguments;  // what the start-up reads
+};
+
+// The arguments without the program's own name.
+ProgramOptions parseProgramOptions(const QStringList &arguments);
+
+// The text of --help, ending with where the user guide is.
+QString programUsage(const QString &helpFile);
+
+} // namespace nudgely

@@ -1,0 +1,168 @@
+#include "app/Session.h"
+
+#include "config/AutostartEntry.h"
+#include "config/ConfigFile.h"
+#include "config/LegacyMigration.h"
+#include "config/SettingsStore.h"
+#include "events/DataFileReader.h"
+#include "events/OccurrenceResolver.h"
+#include "text/FileStore.h"
+
+namespace nudgely {
+
+Session::Session(AppPaths paths, QString configPath, MessagePresenter &messages, QObject *parent)
+    : QObject(parent), paths_(std::move(paths)), configPath_(std::move(configPath)), messages_(messages)
+{
+}
+
+void Session::loadConfiguration()
+{
+    QByteArray exported;
+    if (loadFile(paths_.registryExport(), &exported) == 0) {
+        ConfigEdit edit(configPath_);
+        if (migrateLegacySettings(RegistryExport::fromBytes(exported), edit)) {
+            if (const int error = edit.commit())
+                messages_.warn(configWriteFailureText(QStringLiteral("migrating settings"), configPath_, error));
+        }
+    }
+    const IniDocument file = readConfigFile(configPath_);
+    settings_ = readSettings(file);
+    settings_.autoStart = AutostartEntry(paths_.autostartEntry()).exists();
+    files_ = nudgely::readDataFiles(file, paths_.sampleDataFile());
+}
+
+void Session::showStatus(const QString &message)
+{
+    Q_EMIT statusMessage(message);
+}
+
+void Session::readDataFiles()
+{
+    EventTable table;
+    for (int slot = 0; slot < MaxDataFiles; ++slot) {
+        const QString &path = files_[static_cast<std::size_t>(slot)].path;
+        if (path.isEmpty())
+            continue;
+        showStatus(QStringLiteral("reading datafile: ") + path + QStringLiteral("..."));
+        auto content = readDataFile(path);
+        if (!content) {
+            table.addProblem({ReadProblem::Kind::NotOpened, slot, path});
+            continue;
+        }
+        table.addFile(slot, std::move(content->text));
+        if (content->readFailed) {
+            table.addProblem({ReadProblem::Kind::ReadFailed, slot, path});
+            showStatus(QStringLiteral("failed to read line..."));
+        }
+    }
+    table_ = std::move(table);
+}
+
+void Session::resolve()
+{
+    showStatus(QStringLiteral("calculating dates, ages, etc..."));
+    const auto format = DateFormat::fromSettings(settings_.delimiter, settings_.dayPos, settings_.monthPos);
+    resolveEvents(table_, format, clock_.today());
+}
+
+void Session::rebuildList()
+{
+    showStatus(QStringLiteral("preparing to display events..."));
+    list_.rebuild(settings_, files_);
+    showStatus(QStringLiteral("sorting events..."));
+    sortList();
+    showStatus(list_.summaryText());
+}
+
+void Session::sortList()
+{
+    showStatus(sortingMessage(sortOrder_));
+    list_.sort(sortOrder_);
+    showStatus(sortedMessage(sortOrder_));
+}
+
+void Session::reloadDataFiles()
+{
+    Q_EMIT busyChanged(true);
+    Q_EMIT listAboutToChange();
+    readDataFiles();
+    resolve();
+    rebuildList();
+    Q_EMIT listChanged();
+    Q_EMIT busyChanged(false);
+}
+
+void Session::refresh()
+{
+    Q_EMIT busyChanged(true);
+    Q_EMIT listAboutToChange();
+    rebuildList();
+    Q_EMIT listChanged();
+    Q_EMIT busyChanged(false);
+}
+
+void Session::sortBy(const SortOrder &order)
+{
+    sortOrder_ = order;
+    Q_EMIT listAboutToChange();
+    sortList();
+    Q_EMIT listChanged();
+}
+
+void Session::saveSettings()
+{
+    ConfigEdit edit(configPath_);
+    writeSettings(edit, settings_, files_);
+    if (const int error = edit.commit())
+        messages_.warn(configWriteFailureText(QStringLiteral("saving settings"), configPath_, error));
+}
+
+ApplyOutcome Session::applyPreferences(const WorkingPreferences &working)
+{
+    const ApplyOutcome outcome = nudgely::applyPreferences(working, settings_, files_);
+    if (outcome.autoStartChanged) {
+        // Unchecked: the next start reads the true state back.
+        const AutostartEntry entry(paths_.autostartEntry());
+        if (settings_.autoStart)
+            entry.write(paths_.programPath);
+        else
+            entry.remove();
+    }
+    saveSettings();
+    if (outcome.reloadNeeded)
+        reloadDataFiles();
+    else if (outcome.redisplayNeeded)
+        refresh();
+    return outcome;
+}
+
+void Session::editDataFiles(const QStringList &paths, bool newFile)
+{
+    nudgely::editDataFiles(paths, newFile, settings_, *launcher_, messages_);
+}
+
+StoredWindowGeometry Session::storedWindowGeometry() const
+{
+    return readWindowGeometry(readConfigFile(configPath_), settings_.centre == 1);
+}
+
+void Session::saveWindowGeometry(const WindowGeometryToSave &geometry)
+{
+    ConfigEdit edit(configPath_);
+    writeWindowGeometry(edit, geometry);
+    edit.commit();
+}
+
+DialogPosition Session::storedDialogPosition() const
+{
+    return readDialogPosition(readConfigFile(configPath_));
+}
+
+void Session::saveDialogPosition(double left, double top)
+{
+    ConfigEdit edit(configPath_);
+    writeDialogPosition(edit, left, top);
+    edit.commit();
+}
+
+} // namespace nudgely

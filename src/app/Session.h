@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/AppPaths.h"
+#include "app/EditorLauncher.h"
+#include "app/MessagePresenter.h"
+#include "config/DataFileList.h"
+#include "config/PreferencesApply.h"
+#include "config/Settings.h"
+#include "config/WindowGeometry.h"
+#include "eventlist/EventList.h"
+#include "eventlist/Sorting.h"
+#include "events/Clock.h"
+#include "events/EventTable.h"
+
+#include <QObject>
+
+namespace nudgely {
+
+// Everything one run of Nudgely works on: its configuration file, the settings and data
+// files read from it, the events read from those, and the list made of them. The window
+// and --list both drive it; it says what it is doing through statusMessage.
+class Session final : public QObject {
+    Q_OBJECT
+
+public:
+    Session(AppPaths paths, QString configPath, MessagePresenter &messages, QObject *parent = nullptr);
+
+    // Carries the settings of the Windows version over when that is due, then reads the
+    // settings and the data file list, and whether Nudgely starts at login.
+    void loadConfiguration();
+
+    // The load chain: every data file read again, every date resolved, the list rebuilt.
+    void reloadDataFiles();
+    // The list rebuilt from the events as last resolved, by the current settings.
+    void refresh();
+    void sortBy(const SortOrder &order);
+
+    // Stores the preferences dialog's values, switches the autostart entry when its box
+    // changed, saves the settings (whether anything changed or not) and reloads or
+    // redisplays as needed.
+    ApplyOutcome applyPreferences(const WorkingPreferences &working);
+
+    // Opens data files in the configured editor.
+    void editDataFiles(const QStringList &paths, bool newFile);
+    void setProgramLauncher(ProgramLauncher *launcher) { launcher_ = launcher ? launcher : &processLauncher_; }
+
+    StoredWindowGeometry storedWindowGeometry() const;
+    // A failure goes unreported: the window is closing, and its geometry is all it loses.
+    void saveWindowGeometry(const WindowGeometryToSave &geometry);
+    DialogPosition storedDialogPosition() const;
+    void saveDialogPosition(double left, double top);
+
+    // The status bar's one line: what is being done, or how it ended.
+    void showStatus(const QString &message);
+
+    const AppPaths &paths() const { return paths_; }
+    const QString &configPath() const { return configPath_; }
+    MessagePresenter &messages() { return messages_; }
+    Clock &clock() { return clock_; }
+    const Settings &settings() const { return settings_; }
+    const DataFileList &dataFiles() const { return files_; }
+    const EventTable &table() const { return table_; }
+    const EventList &list() const { return list_; }
+    const SortOrder &sortOrder() const { return sortOrder_; }
+
+Q_SIGNALS:
+    void statusMessage(const QString &message);
+    // Around long work, for the busy pointer.
+    void busyChanged(bool busy);
+    // Around every change of the list's rows: a rebuild or a sort.
+    void listAboutToChange();
+    void listChanged();
+
+private:
+    void readDataFiles();
+    void resolve();
+    void rebuildList();
+    void sortList();
+    void saveSettings();
+
+    AppPaths paths_;
+    QString configPath_;
+    MessagePresenter &messages_;
+    ProcessLauncher processLauncher_;
+    ProgramLauncher *launcher_ = &processLauncher_;
+    Clock clock_;
+    Settings settings_;
+    DataFileList files_;
+    EventTable table_;
+    EventList list_{table_};
+    SortOrder sortOrder_;
+};
+
+} // namespace nudgely

@@ -1,0 +1,30 @@
+#include "app/Startup.h"
+
+#include "config/ConfigLocation.h"
+
+#include <QFileInfo>
+
+namespace nudgely {
+
+std::optional<QString> settleConfigurationFile(const QStringList &arguments, const AppPaths &paths,
+                                               MessagePresenter &messages)
+{
+    if (arguments.isEmpty() || arguments.first().left(2).toUpper() != QLatin1String("/I"))
+        return searchConfigurationFile(paths.programFolder, paths.userConfigFolder);
+
+    const QString given = arguments.value(1);
+    if (given.isEmpty()) {
+        messages.warn(QStringLiteral("Configuration file not found on command line after /i parameter!\n\n"
+                                     "Please update your Nudgely shortcut and try again."));
+        return std::nullopt;
+    }
+    const QString path = QFileInfo(given).absoluteFilePath();
+    if (QFileInfo(path).isFile())
+        return path;
+    const bool goOn = messages.confirm(QStringLiteral("Configuration file specified as command line parameter not "
+                                                      "found:\n%1\n\nAre you sure you want to continue?")
+                                           .arg(path));
+    return goOn ? std::optional<QString>(path) : std::nullopt;
+}
+
+} // namespace nudgely

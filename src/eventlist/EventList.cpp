@@ -1,0 +1,343 @@
+#include "eventlist/EventList.h"
+
+#include "text/NumericText.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <numeric>
+
+namespace nudgely {
+
+namespace {
+
+constexpr qint32 BadDateColour = 0x000000FF; // pure red
+const QString Unknown = QStringLiteral("?");
+const QString NoAge = QStringLiteral(" ");
+
+// A recurring full date that still lies ahead has had no previous occurrence: its previous
+// date is only the date less a year, so it is never missed (its age would be -1).
+bool hadPreviousOccurrence(const Event &event)
+{
+    return event.oneOff || !event.age || *event.age >= 1;
+}
+
+bool inMissedWindow(const Event &event, const Settings &settings)
+{
+    return settings.showMissed == 1 && !event.badDate && event.daysToLast <= 0 &&
+           event.daysToLast >= -int(settings.missedLength) && hadPreviousOccurrence(event);
+}
+
+QString captionFor(const Settings &settings)
+{
+    QString caption = QStringLiteral("Nudgely:  ");
+    if (settings.filter == 0)
+        return caption + QStringLiteral("all events");
+    if (settings.showMissed == 1)
+        caption += QStringLiteral("-%1 days to ").arg(settings.missedLength);
+    else
+        caption += QStringLiteral("today to ");
+    return caption + QStringLiteral("+%1 weeks").arg(settings.filterLength);
+}
+
+// Builds the rows, counting what it shows.
+class RowBuilder {
+public:
+    RowBuilder(const std::vector<Event> &events, const Settings &settings, const DataFileList &files,
+               std::vector<EventRow> &rows, ListSummary &summary)
+        : events_(events), settings_(settings), files_(files), rows_(rows), summary_(summary)
+    {
+    }
+
+    void addRows()
+    {
+        const int futureDays = 7 * int(settings_.filterLength);
+        for (int index = 0; index < static_cast<int>(events_.size()); ++index) {
+            const Event &event = events_[static_cast<std::size_t>(index)];
+            bool shown = false;
+            if (inMissedWindow(event, settings_)) {
+                addMissed(index);
+                ++summary_.displayed;
+                shown = true;
+            }
+            if (settings_.filter == 1) {
+                if (!event.badDate) {
+                    if (event.daysToNext >= 0 && event.daysToNext <= futureDays && !shown) {
+                        addNext(index);
+                        ++summary_.displayed;
+                    }
+                } else {
+                    // An unreadable date is listed whatever the period, unless such dates are hidden.
+                    ++summary_.badDates;
+                    if (settings_.hideUnknown == 0) {
+                        addNext(index);
+                        ++summary_.displayed;
+                    }
+                }
+            } else if (!shown) {
+                if (event.badDate) {
+                    ++summary_.badDates;
+                    if (settings_.hideUnknown == 0)
+                        ++summary_.displayed;
+                } else {
+                    ++summary_.displayed;
+                }
+                addNext(index);
+            }
+        }
+    }
+
+private:
+    void addMissed(int index)
+    {
+        const Event &event = events_[static_cast<std::size_t>(index)];
+        const auto age = event.age ? std::optional<int>(*event.age - 1) : std::nullopt;
+        add(index, event.last, event.daysToLast, age);
+    }
+
+    void addNext(int index)
+    {
+        const Event &event = events_[static_cast<std::size_t>(index)];
+        add(index, event.next, event.daysToNext, event.age);
+    }
+
+    void add(int index, DayNumber date, int dayCount, std::optional<int> age)
+    {
+        const Event &event = events_[static_cast<std::size_t>(index)];
+        if (settings_.hideUnknown == 1 && event.badDate)
+            return;
+        EventRow row{index, date, dayCount, age, event.badDate, 0, 0};
+        if (event.badDate) {
+            row.foreground = BadDateColour;
+        } else {
+            const FileColours &colours = files_[event.slot].colours;
+            row.foreground = dayCount > 0 ? colours.futureText : dayCount == 0 ? colours.todayText : colours.pastText;
+            row.background = dayCount > 0 ? colours.futureBack : dayCount == 0 ? colours.todayBack : colours.pastBack;
+        }
+        rows_.push_back(row);
+    }
+
+    const std::vector<Event> &events_;
+    const Settings &settings_;
+    const DataFileList &files_;
+    std::vector<EventRow> &rows_;
+    ListSummary &summary_;
+};
+
+// One cell as a sort key: a number, or a text compared without regard to case.
+struct SortCell {
+    bool isNumber = false;
+    double number = 0;
+    QStringView text;
+};
+
+int compareCells(const SortCell &a, const SortCell &b)
+{
+    // Every number before every text; a mixed pair compared as text would make the order
+    // circular.
+    if (a.isNumber != b.isNumber)
+        return a.isNumber ? -1 : 1;
+    if (a.isNumber)
+        return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+    return a.text.compare(b.text, Qt::CaseInsensitive);
+}
+
+const char *ordinalSuffix(int number)
+{
+    const int lastTwo = std::abs(number) % 100;
+    if (lastTwo >= 11 && lastTwo <= 13)
+        return "th";
+    switch (lastTwo % 10) {
+    case 1:
+        return "st";
+    case 2:
+        return "nd";
+    case 3:
+        return "rd";
+    default:
+        return "th";
+    }
+}
+
+// An age with its suffix ("57th"), made without a heap allocation.
+struct AgeText {
+    char16_t chars[16];
+    int length = 0;
+};
+
+AgeText suffixedAge(int age)
+{
+    AgeText text;
+    char digits[12];
+    const int count = std::snprintf(digits, sizeof digits, "%d", age);
+    for (int i = 0; i < count; ++i)
+        text.chars[text.length++] = static_cast<char16_t>(digits[i]);
+    for (const char *suffix = ordinalSuffix(age); *suffix; ++suffix)
+        text.chars[text.length++] = static_cast<char16_t>(*suffix);
+    return text;
+}
+
+} // namespace
+
+void EventList::rebuild(const Settings &settings, const DataFileList &files)
+{
+    rows_.clear();
+    summary_ = ListSummary();
+    summary_.events = static_cast<int>(table_.events().size());
+    summary_.filesRead = table_.filesRead();
+    caption_ = captionFor(settings);
+    appendToAge_ = settings.appendToAge == 1;
+    const QLocale locale;
+    for (int day = 1; day <= 7; ++day)
+        dayNames_[static_cast<std::size_t>(day - 1)] = locale.dayName(day, QLocale::ShortFormat);
+    RowBuilder(table_.events(), settings, files, rows_, summary_).addRows();
+}
+
+void EventList::sort(const SortOrder &order)
+{
+    std::vector<EventColumn> keys;
+    switch (order.key) {
+    case SortKey::Age:
+        keys = {AgeColumn, TimeLeftColumn};
+        break;
+    case SortKey::TimeLeft:
+        keys = {TimeLeftColumn, DescriptionColumn};
+        break;
+    case SortKey::Description:
+        keys = {DescriptionColumn};
+        break;
+    }
+    const std::size_t count = rows_.size();
+    const std::size_t width = keys.size();
+    // Keys are worked out once per row, not at every comparison.
+    std::vector<AgeText> ages(count);
+    std::vector<SortCell> cells(count * width);
+    for (std::size_t r = 0; r < count; ++r) {
+        const EventRow &row = rows_[r];
+        for (std::size_t k = 0; k < width; ++k) {
+            SortCell &cell = cells[r * width + k];
+            if (keys[k] == DescriptionColumn) {
+                cell.text = table_.description(table_.events()[static_cast<std::size_t>(row.event)]);
+                if (const auto number = numericTextValue(cell.text)) {
+                    cell.isNumber = true;
+                    cell.number = *number;
+                }
+            } else if (row.badDate) {
+                cell.text = Unknown;
+            } else if (keys[k] == TimeLeftColumn) {
+                cell.isNumber = true;
+                cell.number = row.dayCount;
+            } else if (!row.age) {
+                cell.text = NoAge;
+            } else if (appendToAge_) {
+                ages[r] = suffixedAge(*row.age);
+                cell.text = QStringView(ages[r].chars, ages[r].length);
+            } else {
+                cell.isNumber = true;
+                cell.number = *row.age;
+            }
+        }
+    }
+    std::vector<std::size_t> permutation(count);
+    std::iota(permutation.begin(), permutation.end(), std::size_t{0});
+    std::stable_sort(permutation.begin(), permutation.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t k = 0; k < width; ++k) {
+            const int result = compareCells(cells[a * width + k], cells[b * width + k]);
+            if (result != 0)
+                return order.descending ? result > 0 : result < 0;
+        }
+        return false;
+    });
+    std::vector<EventRow> sorted;
+    sorted.reserve(count);
+    for (const std::size_t index : permutation)
+        sorted.push_back(rows_[index]);
+    rows_ = std::move(sorted);
+}
+
+const EventRow *EventList::row(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(rows_.size()))
+        return nullptr;
+    return &rows_[static_cast<std::size_t>(index)];
+}
+
+QString EventList::ageText(const EventRow &row) const
+{
+    if (!row.age)
+        return NoAge;
+    return appendToAge_ ? withOrdinalSuffix(*row.age) : QString::number(*row.age);
+}
+
+QString EventList::text(int rowIndex, int column) const
+{
+    const EventRow *row = this->row(rowIndex);
+    if (!row)
+        return {};
+    const Event &event = table_.events()[static_cast<std::size_t>(row->event)];
+    switch (column) {
+    case DateColumn:
+        return table_.date(event).toString();
+    case DayColumn:
+        return row->badDate ? Unknown : dayNames_[static_cast<std::size_t>((weekday(row->date) + 5) % 7)];
+    case AgeColumn:
+        return row->badDate ? Unknown : ageText(*row);
+    case TimeLeftColumn:
+        return row->badDate ? Unknown : QString::number(row->dayCount);
+    case DescriptionColumn:
+        return table_.description(event).toString();
+    default:
+        return {};
+    }
+}
+
+QString EventList::toolTip(int rowIndex) const
+{
+    const EventRow *row = this->row(rowIndex);
+    if (!row)
+        return {};
+    if (row->badDate)
+        return QStringLiteral("couldn't resolve date for this event");
+    return QLocale().toString(QDate::fromJulianDay(row->date), QLocale::LongFormat);
+}
+
+QStringList EventList::lines(int firstRow, int lastRow, int firstColumn, int lastColumn, bool withHeader) const
+{
+    QStringList result;
+    const auto line = [&](auto cell) {
+        QString text;
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            if (column > firstColumn)
+                text += QLatin1Char('\t');
+            text += cell(column);
+        }
+        result.append(text);
+    };
+    if (withHeader)
+        line([](int column) { return columnHeader(column); });
+    for (int row = firstRow; row <= lastRow; ++row)
+        line([this, row](int column) { return text(row, column); });
+    return result;
+}
+
+QString EventList::summaryText() const
+{
+    return pluraliseCount(summary_.events, QStringLiteral("event")) + QStringLiteral(" in ") +
+           pluraliseCount(summary_.filesRead, QStringLiteral("datafile")) + QStringLiteral(", ") +
+           pluraliseCount(summary_.badDates, QStringLiteral("bad date")) + QStringLiteral(", ") +
+           pluraliseCount(summary_.displayed, QStringLiteral("event")) + QStringLiteral(" displayed");
+}
+
+QString withOrdinalSuffix(int number)
+{
+    return QString::number(number) + QLatin1String(ordinalSuffix(number));
+}
+
+QString pluraliseCount(int count, const QString &noun)
+{
+    return QString::number(count) + QLatin1Char(' ') + noun + (count == 1 ? QString() : QStringLiteral("s"));
+}
+
+} // namespace nudgely

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "events/Calendar.h"
+#include "events/DataLine.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+namespace nudgely {
+
+// One event of a data file, and what resolving its date made of it. Its texts stay in the
+// file's text, which the table keeps.
+struct Event {
+    quint32 dateStart = 0;
+    quint32 dateLength = 0;
+    quint32 descriptionStart = 0;
+    quint32 descriptionLength = 0;
+    quint8 slot = 0;     // the data file slot it came from, from 0
+    bool oneOff = false; // shown once, never repeated
+
+    // Set by resolving:
+    bool badDate = true;         // the date could not be resolved; nothing below holds
+    DayNumber next = 0;          // the occurrence on or after today (a one-off event's own date)
+    DayNumber last = 0;          // the previous occurrence
+    int daysToNext = 0;          // from today, negative when past
+    int daysToLast = 0;
+    std::optional<int> age;      // whole years at the next occurrence; none without a year
+};
+
+// A file the read could not take whole.
+struct ReadProblem {
+    enum class Kind { NotOpened, ReadFailed };
+    Kind kind;
+    int slot;
+    QString path;
+};
+
+// What reading the data files gives: their events in the order read (slot order, then line
+// order), the texts they point into, and the problems met.
+class EventTable {
+public:
+    // The table holds at most this many events; further lines are not taken.
+    static constexpr int MaxEvents = 32767;
+
+    EventTable() = default;
+    // The events point into the texts: a table is moved, never copied.
+    EventTable(EventTable &&) = default;
+    EventTable &operator=(EventTable &&) = default;
+    EventTable(const EventTable &) = delete;
+    EventTable &operator=(const EventTable &) = delete;
+
+    // Takes the text of one data file and appends an event for each of its event lines.
+    void addFile(int slot, QString text);
+    void addProblem(ReadProblem problem) { problems_.push_back(std::move(problem)); }
+
+    const std::vector<Event> &events() const { return events_; }
+    std::vector<Event> &events() { return events_; }
+    // Files taken, including empty ones.
+    int filesRead() const { return filesRead_; }
+    const std::vector<ReadProblem> &problems() const { return problems_; }
+
+    QStringView date(const Event &event) const;
+    QStringView description(const Event &event) const;
+
+private:
+    void append(int slot, QStringView text, const DataLine &line);
+
+    std::vector<QString> texts_; // by slot
+    std::vector<Event> events_;
+    std::vector<ReadProblem> problems_;
+    int filesRead_ = 0;
+};
+
+} // namespace nudgely

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+
+namespace nudgely {
+
+// Numeric text as data files and grid cells use it: optional spaces, an optional sign,
+// decimal digits with an optional fraction or exponent, optional spaces. Its value, or
+// nothing when the text is not numeric.
+std::optional<double> numericTextValue(QStringView text);
+
+// The value of numeric text rounded to a whole number (halves to the even neighbour) that
+// must lie within -32768 to 32767.
+std::optional<int> numericValue(QStringView text);
+
+// Decimal digits, 0 to 9 only.
+bool isDigit(QChar c);
+// The index of the first character at or after i that is not a digit.
+qsizetype skipDigits(QStringView text, qsizetype i);
+
+} // namespace nudgely

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace nudgely {
+
+// Files brought from Windows are Windows-1252; files written here are UTF-8. Bytes that
+// are valid UTF-8 are read as UTF-8, anything else as Windows-1252.
+QString decodeText(QByteArrayView bytes);
+
+QString decodeWindows1252(QByteArrayView bytes);
+
+} // namespace nudgely

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+#include <QStringView>
+
+namespace nudgely {
+
+// A text file read whole and decoded: UTF-8 when all its bytes are valid UTF-8, else
+// Windows-1252, so files brought from Windows read right.
+struct TextFileContent {
+    QString text;
+    // Reading stopped at an error: the text holds the complete lines read before it.
+    bool readFailed = false;
+};
+
+// No data file comes near this; a larger file is read up to here.
+inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
+
+// The device must be open for reading.
+TextFileContent readTextFile(QIODevice &device);
+
+// The lines of a text: CR LF, a lone CR and a lone LF all end a line, and a last line
+// without an end is a line like the others. Lines are views into the text.
+class TextLines {
+public:
+    explicit TextLines(QStringView text) : text_(text) {}
+
+    // False at the end.
+    bool next(QStringView &line);
+
+private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+} // namespace nudgely

@@ -88,7 +88,7 @@ void Session::reloadDataFiles()
     readDataFiles();
     resolve();
     rebuildList();
-    Q_EMIT listChanged();
+    Q_EMIT listChanged(ListChange::Rebuilt);
     Q_EMIT busyChanged(false);
 }
 
@@ -97,7 +97,7 @@ void Session::refresh()
     Q_EMIT busyChanged(true);
     Q_EMIT listAboutToChange();
     rebuildList();
-    Q_EMIT listChanged();
+    Q_EMIT listChanged(ListChange::Rebuilt);
     Q_EMIT busyChanged(false);
 }
 
@@ -106,7 +106,7 @@ void Session::sortBy(const SortOrder &order)
     sortOrder_ = order;
     Q_EMIT listAboutToChange();
     sortList();
-    Q_EMIT listChanged();
+    Q_EMIT listChanged(ListChange::Sorted);
 }
 
 void Session::saveSettings()

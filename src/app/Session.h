@@ -16,6 +16,9 @@
 
 namespace nudgely {
 
+// What happened to the list's rows.
+enum class ListChange { Rebuilt, Sorted };
+
 // Everything one run of Nudgely works on: its configuration file, the settings and data
 // files read from it, the events read from those, and the list made of them. The window
 // and --list both drive it; it says what it is doing through statusMessage.
@@ -69,7 +72,7 @@ Q_SIGNALS:
     void busyChanged(bool busy);
     // Around every change of the list's rows: a rebuild or a sort.
     void listAboutToChange();
-    void listChanged();
+    void listChanged(ListChange change);
 
 private:
     void readDataFiles();

@@ -1,6 +1,6 @@
 #include "ui/about/AboutDialog.h"
 
-#include "startup/AppIdentity.h"
+#include "app/Version.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -15,56 +15,49 @@ namespace nudgely {
 
 namespace {
 
-const QString BuildDate = QStringLiteral("1 October 2001");
-int loadCount = 0;
-
-QFrame *Rule(QWidget *parent)
+QFrame *rule(QWidget *parent)
 {
-    auto *rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    return rule;
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
 }
 
 } // namespace
 
-QString AboutVersionLine()
+QString aboutVersionLine()
 {
-    return VersionText() + QStringLiteral("  (") + BuildDate + QLatin1Char(')');
+    return versionText() + QStringLiteral("  (1 October 2001)");
 }
 
-int frmAbout::loads()
+AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
 {
-    return loadCount;
-}
-
-frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
-{
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setFont(QFont(QStringLiteral("Tahoma")));
+    setWindowTitle(QStringLiteral("About Nudgely"));
 
     auto *icon = new QLabel(this);
     icon->setPixmap(QGuiApplication::windowIcon().pixmap(64, 64));
-    lblAppName_ = new QLabel(this);
-    lblAppName_->setObjectName(QStringLiteral("lblAppName"));
-    QFont bold = lblAppName_->font();
+    nameLabel_ = new QLabel(QStringLiteral("Nudgely"), this);
+    nameLabel_->setObjectName(QStringLiteral("nameLabel"));
+    QFont bold = nameLabel_->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
-    lblAppName_->setFont(bold);
-    lblVersion_ = new QLabel(this);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+    nameLabel_->setFont(bold);
+    versionLabel_ = new QLabel(aboutVersionLine(), this);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
     auto *notice = new QLabel(
         QStringLiteral("Reminds you of the days that matter. Your data files are only ever read."), this);
     notice->setWordWrap(true);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnClose"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::btnClose_Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 
     auto *names = new QVBoxLayout;
-    names->addWidget(lblAppName_);
-    names->addWidget(lblVersion_);
+    names->addWidget(nameLabel_);
+    names->addWidget(versionLabel_);
     auto *top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addSpacing(12);
@@ -74,28 +67,14 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     buttons->addWidget(ok);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Rule(this));
+    layout->addWidget(rule(this));
     layout->addWidget(notice);
-    layout->addWidget(Rule(this));
+    layout->addWidget(rule(this));
     layout->addLayout(buttons);
-    Form_Load();
     setFixedSize(sizeHint());
 }
 
-void frmAbout::Form_Load()
-{
-    ++loadCount;
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
-    lblAppName_->setText(AppTitle);
-    lblVersion_->setText(AboutVersionLine());
-}
-
-void frmAbout::btnClose_Click()
-{
-    hide();
-}
-
-void frmAbout::closeEvent(QCloseEvent *event)
+void AboutDialog::closeEvent(QCloseEvent *event)
 {
     // The close box unloads it; OK, Enter and Esc only hide it.
     event->accept();

@@ -1,14 +1,10 @@
 #include "ui/about/HelpWindow.h"
 
-#include "startup/AppIdentity.h"
-#include "startup/AppPaths.h"
-
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -18,25 +14,10 @@
 
 namespace nudgely {
 
-namespace {
-
-QPointer<HelpWindow> helpWindow;
-
-HelpWindow *EnsureHelpWindow(QWidget *owner)
-{
-    if (!helpWindow) {
-        helpWindow = new HelpWindow(owner);
-        helpWindow->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return helpWindow;
-}
-
-} // namespace
-
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(AppTitle + QStringLiteral(" Help"));
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(QStringLiteral("Nudgely Help"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(true);
@@ -88,7 +69,7 @@ void HelpWindow::load(const QString &helpFile)
     browser_->setHtml(QStringLiteral("<h2>The user guide could not be found</h2>"
                                      "<p>%1 looked for it at</p><p><code>%2</code></p>"
                                      "<p>Reinstalling %1 puts it back.</p>")
-                          .arg(AppTitle, helpFile.toHtmlEscaped()));
+                          .arg(QStringLiteral("Nudgely"), helpFile.toHtmlEscaped()));
 }
 
 void HelpWindow::showContents(const QString &helpFile)
@@ -102,9 +83,8 @@ void HelpWindow::showContents(const QString &helpFile)
     browser_->setFocus();
 }
 
-void HelpWindow::showSearch(const QString &helpFile)
+void HelpWindow::startSearch()
 {
-    showContents(helpFile);
     searchField_->setFocus();
     searchField_->selectAll();
 }
@@ -151,21 +131,6 @@ void HelpWindow::findNext()
 void HelpWindow::findPrevious()
 {
     find(true);
-}
-
-void ShowHelpContents(QWidget *owner)
-{
-    EnsureHelpWindow(owner)->showContents(HelpFilePath);
-}
-
-void SearchHelp(QWidget *owner)
-{
-    EnsureHelpWindow(owner)->showSearch(HelpFilePath);
-}
-
-HelpWindow *OpenHelpWindow()
-{
-    return helpWindow;
 }
 
 } // namespace nudgely

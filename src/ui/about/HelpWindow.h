@@ -19,8 +19,8 @@ public:
 
     // Loads the guide (again, if it changed) and shows it from the top.
     void showContents(const QString &helpFile);
-    // The same, with the search field ready for typing.
-    void showSearch(const QString &helpFile);
+    // The search field ready for typing.
+    void startSearch();
 
     QTextBrowser *browser() const { return browser_; }
     QLineEdit *searchField() const { return searchField_; }
@@ -40,12 +40,5 @@ private:
     QLineEdit *searchField_ = nullptr;
     QLabel *matches_ = nullptr;
 };
-
-// The Help menu's two commands: the guide at its contents, and the guide ready to search.
-// Both use HelpFilePath.
-void ShowHelpContents(QWidget *owner);
-void SearchHelp(QWidget *owner);
-// The help window, once a command has opened it.
-HelpWindow *OpenHelpWindow();
 
 } // namespace nudgely

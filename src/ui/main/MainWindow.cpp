@@ -1,29 +1,21 @@
 #include "ui/main/MainWindow.h"
 
-#include "config/LegacyMigration.h"
-#include "config/Settings.h"
-#include "eventlist/ClipboardCopy.h"
-#include "eventlist/EventListBuilder.h"
-#include "eventlist/EventListing.h"
-#include "eventlist/EventsGrid.h"
-#include "eventlist/Sorting.h"
-#include "startup/AppIdentity.h"
-#include "startup/StatusMessages.h"
-#include "ui/main/GridView.h"
-#include "ui/main/GridTableModel.h"
-#include "ui/main/MenuActions.h"
+#include "app/Session.h"
+#include "app/Version.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
+#include "ui/common/MenuActions.h"
+#include "ui/main/EventListModel.h"
 #include "ui/preferences/PreferencesDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -36,141 +28,146 @@ namespace nudgely {
 
 namespace {
 
-QAction *AddCheckable(QMenu *menu, QActionGroup *group, const char *name, const QString &caption)
+QAction *addCheckable(QMenu *menu, QActionGroup *group, const char *name, const QString &caption)
 {
-    QAction *action = AddAction(menu, name, caption);
+    QAction *action = addMenuItem(menu, name, caption);
     action->setCheckable(true);
     group->addAction(action);
     return action;
 }
 
-QMenu *AddMenu(QMenuBar *bar, const char *name, const QString &caption)
+QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
 {
     QMenu *menu = bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     return menu;
 }
 
-// A row's tooltip: its date in the long format, or why it has none.
-QString EventRowToolTip(int gridRow)
-{
-    if (gridRow <= 0 || gridRow >= grdDates.rowCount())
-        return {};
-    if (grdDates.text(gridRow, TimeLeftColumn) == QLatin1String("?"))
-        return QStringLiteral("couldn't resolve date for this event");
-    const QDate date = DateFromHiddenText(grdDates.text(gridRow, HiddenDateColumn));
-    return date.isValid() ? QLocale().toString(date, QLocale::LongFormat) : QString();
-}
-
-QSize ShrunkByFrame(const QSize &outer, const QMargins &frame)
+QSize shrunkByFrame(const QSize &outer, const QMargins &frame)
 {
     return {outer.width() - frame.left() - frame.right(), outer.height() - frame.top() - frame.bottom()};
 }
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *parent)
+    : QMainWindow(parent), session_(session), dialogs_(dialogs)
 {
     // The stored default face comes from Windows; of the faces a Linux desktop may have,
     // these come closest in width, before the desktop's own sans serif.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Noto Sans")});
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(AppTitle);
-    model_ = new GridTableModel(grdDates, this);
-    model_->setRowToolTips(EventRowToolTip);
-    grdDatesView_ = new GridView(model_, this);
-    grdDatesView_->setObjectName(QStringLiteral("grdDates"));
-    grdDatesView_->setColumnHidden(HiddenDateColumn, true);
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Nudgely"));
+    model_ = new EventListModel(session, this);
+    listView_ = new TableView(this);
+    listView_->setObjectName(QStringLiteral("eventList"));
+    listView_->setModel(model_);
+    model_->setStandardColours(listView_->standardText(), listView_->standardBackground());
+    connect(listView_, &TableView::lookChanged, this,
+            [this] { model_->setStandardColours(listView_->standardText(), listView_->standardBackground()); });
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 0, 4, 0);
-    layout->addWidget(grdDatesView_);
+    layout->addWidget(listView_);
     setCentralWidget(central);
 
     createMenus();
     createStatusBar();
 
-    connect(grdDatesView_, &GridView::cellPressed, this, &frmMain::gridPressed);
-    connect(grdDatesView_, &GridView::cellReleased, this, &frmMain::gridReleased);
+    connect(listView_, &TableView::pressed, this, &MainWindow::listPressed);
+    connect(listView_, &TableView::released, this, &MainWindow::listReleased);
+    const auto otherSelection = [this] {
+        if (!selectingAll_)
+            headerSelected_ = false;
+    };
+    connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this, otherSelection);
+    connect(listView_->selectionModel(), &QItemSelectionModel::currentChanged, this, otherSelection);
     // Escape ends the program wherever the focus is within the window.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, &frmMain::ExitApplication);
+    connect(escape, &QShortcut::activated, this, &MainWindow::exitProgram);
+
+    connect(&session, &Session::statusMessage, this, &MainWindow::showStatus);
+    connect(&session, &Session::busyChanged, this, &MainWindow::setBusy);
+    connect(&session, &Session::listAboutToChange, this, &MainWindow::listChanging);
+    connect(&session, &Session::listChanged, this, &MainWindow::listChanged);
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
-    removeHooks();
+    setBusy(false);
 }
 
-void frmMain::createMenus()
+PreferencesDialog *MainWindow::preferencesDialog() const
+{
+    return preferences_;
+}
+
+AboutDialog *MainWindow::aboutDialog() const
+{
+    return about_;
+}
+
+HelpWindow *MainWindow::helpWindow() const
+{
+    return help_;
+}
+
+void MainWindow::createMenus()
 {
     QMenuBar *bar = menuBar();
-    QMenu *file = AddMenu(bar, "menuFile", QStringLiteral("&File"));
-    connect(AddAction(file, "menuRefreshEvents", QStringLiteral("Refresh &Display"), QKeySequence(Qt::Key_F5)),
-            &QAction::triggered, this, &frmMain::menuRefreshEvents_Click);
-    connect(AddAction(file, "menuReloadDatafiles", QStringLiteral("&Reload All Datafiles"),
-                      QKeySequence(Qt::SHIFT | Qt::Key_F5)),
-            &QAction::triggered, this, &frmMain::menuReloadDatafiles_Click);
-    file->addSeparator()->setObjectName(QStringLiteral("line"));
-    connect(AddAction(file, "menuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)),
-            &QAction::triggered, this, &frmMain::ExitApplication);
+    QMenu *file = addMenu(bar, "fileMenu", QStringLiteral("&File"));
+    connect(addMenuItem(file, "refreshAction", QStringLiteral("Refresh &Display"), QKeySequence(Qt::Key_F5)),
+            &QAction::triggered, this, &MainWindow::refreshList);
+    connect(addMenuItem(file, "reloadAction", QStringLiteral("&Reload All Datafiles"), QKeySequence(Qt::SHIFT | Qt::Key_F5)),
+            &QAction::triggered, this, &MainWindow::reloadDataFiles);
+    file->addSeparator();
+    connect(addMenuItem(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+            &QAction::triggered, this, &MainWindow::exitProgram);
 
-    menuEvents_ = AddMenu(bar, "menuEvents", QStringLiteral("&Events"));
-    connect(AddAction(menuEvents_, "menuSelectAll", QStringLiteral("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
-            &QAction::triggered, this, &frmMain::menuSelectAll_Click);
-    connect(AddAction(menuEvents_, "menuCopy", QStringLiteral("&Copy to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, this, &frmMain::menuCopy_Click);
-    menuEvents_->addSeparator()->setObjectName(QStringLiteral("menuSeparator2"));
-    QMenu *sortBy = menuEvents_->addMenu(QStringLiteral("&Sort By"));
-    sortBy->setObjectName(QStringLiteral("menuSortBy"));
+    eventsMenu_ = addMenu(bar, "eventsMenu", QStringLiteral("&Events"));
+    connect(addMenuItem(eventsMenu_, "selectAllAction", QStringLiteral("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &QAction::triggered, this, &MainWindow::selectAll);
+    connect(addMenuItem(eventsMenu_, "copyAction", QStringLiteral("&Copy to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &MainWindow::copyToClipboard);
+    eventsMenu_->addSeparator();
+    QMenu *sortByMenu = eventsMenu_->addMenu(QStringLiteral("&Sort By"));
+    sortByMenu->setObjectName(QStringLiteral("sortByMenu"));
     auto *keys = new QActionGroup(this);
-    menuSortByAge_ = AddCheckable(sortBy, keys, "menuSortByAge", QStringLiteral("&Age"));
-    menuSortByTimeLeft_ = AddCheckable(sortBy, keys, "menuSortByTimeLeft", QStringLiteral("&Time Left"));
-    menuSortByEventDescription_ =
-        AddCheckable(sortBy, keys, "menuSortByEventDescription", QStringLiteral("Event &Description"));
-    QMenu *sortOrder = menuEvents_->addMenu(QStringLiteral("Sort &Order"));
-    sortOrder->setObjectName(QStringLiteral("menuSortOrder"));
+    sortByAgeAction_ = addCheckable(sortByMenu, keys, "sortByAgeAction", QStringLiteral("&Age"));
+    sortByTimeLeftAction_ = addCheckable(sortByMenu, keys, "sortByTimeLeftAction", QStringLiteral("&Time Left"));
+    sortByDescriptionAction_ =
+        addCheckable(sortByMenu, keys, "sortByDescriptionAction", QStringLiteral("Event &Description"));
+    connect(sortByAgeAction_, &QAction::triggered, this, [this] { sortBy(SortKey::Age); });
+    connect(sortByTimeLeftAction_, &QAction::triggered, this, [this] { sortBy(SortKey::TimeLeft); });
+    connect(sortByDescriptionAction_, &QAction::triggered, this, [this] { sortBy(SortKey::Description); });
+    QMenu *orderMenu = eventsMenu_->addMenu(QStringLiteral("Sort &Order"));
+    orderMenu->setObjectName(QStringLiteral("sortOrderMenu"));
     auto *orders = new QActionGroup(this);
-    menuSortAscending_ = AddCheckable(sortOrder, orders, "menuSortAscending", QStringLiteral("&Ascending"));
-    menuSortDescending_ = AddCheckable(sortOrder, orders, "menuSortDescending", QStringLiteral("&Descending"));
-    const auto sortBy_ = [this](SortKey key) {
-        return [this, key] {
-            ChooseSortKey(key);
-            showSortMarks();
-        };
-    };
-    connect(menuSortByAge_, &QAction::triggered, this, sortBy_(SortKey::Age));
-    connect(menuSortByTimeLeft_, &QAction::triggered, this, sortBy_(SortKey::TimeLeft));
-    connect(menuSortByEventDescription_, &QAction::triggered, this, sortBy_(SortKey::EventDescription));
-    const auto sortIn = [this](SortOrder order) {
-        return [this, order] {
-            ChooseSortOrder(order);
-            showSortMarks();
-        };
-    };
-    connect(menuSortAscending_, &QAction::triggered, this, sortIn(SortOrder::Ascending));
-    connect(menuSortDescending_, &QAction::triggered, this, sortIn(SortOrder::Descending));
+    ascendingAction_ = addCheckable(orderMenu, orders, "ascendingAction", QStringLiteral("&Ascending"));
+    descendingAction_ = addCheckable(orderMenu, orders, "descendingAction", QStringLiteral("&Descending"));
+    connect(ascendingAction_, &QAction::triggered, this, &MainWindow::sortAscending);
+    connect(descendingAction_, &QAction::triggered, this, &MainWindow::sortDescending);
 
-    QMenu *configuration = AddMenu(bar, "menuConfiguration", QStringLiteral("&Configuration"));
-    connect(AddAction(configuration, "menuOptions", QStringLiteral("&Preferences...")), &QAction::triggered, this,
-            &frmMain::menuOptions_Click);
-    configuration->addSeparator()->setObjectName(QStringLiteral("line2"));
-    connect(AddAction(configuration, "menuDefaultWindowSize", QStringLiteral("Revert to Default &Window Size")),
-            &QAction::triggered, this, &frmMain::menuDefaultWindowSize_Click);
-    connect(AddAction(configuration, "menuCentreNow", QStringLiteral("&Centre Window Now")), &QAction::triggered,
-            this, &frmMain::menuCentreNow_Click);
+    QMenu *configuration = addMenu(bar, "configurationMenu", QStringLiteral("&Configuration"));
+    connect(addMenuItem(configuration, "preferencesAction", QStringLiteral("&Preferences...")), &QAction::triggered, this,
+            &MainWindow::showPreferences);
+    configuration->addSeparator();
+    connect(addMenuItem(configuration, "defaultSizeAction", QStringLiteral("Revert to Default &Window Size")),
+            &QAction::triggered, this, &MainWindow::resetWindowSize);
+    connect(addMenuItem(configuration, "centreAction", QStringLiteral("&Centre Window Now")), &QAction::triggered, this,
+            &MainWindow::centreOnScreen);
 
-    QMenu *help = AddMenu(bar, "menuHelp", QStringLiteral("&Help"));
-    connect(AddAction(help, "menuHelpContents", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, [this] { ShowHelpContents(this); });
-    connect(AddAction(help, "menuSearchHelp", QStringLiteral("&Search For Help On...")), &QAction::triggered, this,
-            [this] { SearchHelp(this); });
-    help->addSeparator()->setObjectName(QStringLiteral("menuSeparator"));
-    connect(AddAction(help, "menuAbout", QStringLiteral("&About Nudgely...")), &QAction::triggered, this,
-            &frmMain::menuAbout_Click);
+    QMenu *help = addMenu(bar, "helpMenu", QStringLiteral("&Help"));
+    connect(addMenuItem(help, "helpContentsAction", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &MainWindow::showHelpContents);
+    connect(addMenuItem(help, "searchHelpAction", QStringLiteral("&Search For Help On...")), &QAction::triggered, this,
+            &MainWindow::searchHelp);
+    help->addSeparator();
+    connect(addMenuItem(help, "aboutAction", QStringLiteral("&About Nudgely...")), &QAction::triggered, this,
+            &MainWindow::showAbout);
 
     // The shortcuts work while the menus are closed.
     addActions(bar->actions());
@@ -178,167 +175,206 @@ void frmMain::createMenus()
         addActions(menu->actions());
 }
 
-void frmMain::createStatusBar()
+void MainWindow::createStatusBar()
 {
-    statusBar()->setObjectName(QStringLiteral("staMain"));
-    versionPanel_ = new QLabel(this);
-    versionPanel_->setObjectName(QStringLiteral("staMainPanel1"));
-    statusPanel_ = new QLabel(this);
-    statusPanel_->setObjectName(QStringLiteral("staMainPanel2"));
+    versionLabel_ = new QLabel(this);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
     // A long message is cut, never a reason for the window to grow.
-    statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusBar()->addWidget(versionPanel_);
-    statusBar()->addWidget(statusPanel_, 1);
+    statusLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(versionLabel_);
+    statusBar()->addWidget(statusLabel_, 1);
 }
 
-void frmMain::installHooks()
-{
-    InstallStatusSink([this](const QString &message) {
-        // Long work does not return to the event loop: the message is painted now.
-        statusPanel_->setText(message);
-        statusPanel_->repaint();
-    });
-    InstallCaptionHook([this](const QString &caption) { setWindowTitle(caption); });
-    InstallBusyPointerHook([](bool busy) {
-        if (busy)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    });
-    InstallBeepHook([] { QApplication::beep(); });
-    InstallClipboard(&clipboard_);
-}
-
-void frmMain::removeHooks()
-{
-    InstallStatusSink(nullptr);
-    InstallCaptionHook(nullptr);
-    SetBusyPointer(false);
-    InstallBusyPointerHook(nullptr);
-    InstallBeepHook(nullptr);
-    InstallClipboard(nullptr);
-}
-
-void frmMain::Form_Load()
+void MainWindow::load()
 {
     create(); // the native window, so that its frame is known as early as the platform tells it
-    twipsPerPixel_ = ScreenTwipsPerPixel(screen());
-    sizeBounds_ = ComputeSizeBounds(screen());
-    InstallSizeHook(this, sizeBounds_);
-    installHooks();
+    twipsPerPixel_ = screenTwipsPerPixel(screen());
+    sizeBounds_ = sizeBoundsOn(screen());
+    applySizeBounds(this, sizeBounds_);
 
-    MigrateLegacySettings();
-    LoadSettings();
+    session_.loadConfiguration();
     applyStoredGeometry();
-
-    CurrentSortMarks = SortMarks();
     showSortMarks();
-    LayOutEventsGrid();
     setColumnWidthsInTwips(setTwips_.columns);
-    versionPanel_->setText(VersionText());
-    ApplyEventsFont();
+    versionLabel_->setText(versionText());
+    applyListFont();
 
     // Visible while the data loads.
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
 
-    LoadEvents();
+    session_.reloadDataFiles();
 }
 
-QRect frmMain::centredOuter(const QSize &outer, QPointF *twips) const
+void MainWindow::showStatus(const QString &message)
+{
+    // Long work does not return to the event loop: the message is painted now.
+    statusLabel_->setText(message);
+    statusLabel_->repaint();
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::listChanging()
+{
+    const QModelIndex current = listView_->currentIndex();
+    currentBeforeChange_ = current.isValid() ? QPoint(current.column(), current.row()) : QPoint(DateColumn, 0);
+}
+
+void MainWindow::listChanged(ListChange change)
+{
+    setWindowTitle(session_.list().caption());
+    // A rebuilt list starts at its first date; a sorted one keeps the current cell's place
+    // while the rows under it have moved.
+    const QPoint cell = change == ListChange::Rebuilt ? QPoint(DateColumn, 0) : currentBeforeChange_;
+    const QModelIndex index = model_->index(qMin(cell.y(), model_->rowCount() - 1), cell.x());
+    listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    showSortMarks();
+}
+
+void MainWindow::applyListFont()
+{
+    const Settings &settings = session_.settings();
+    QFont font(settings.fontName);
+    font.setPointSize(qMax<int>(1, settings.fontSize));
+    font.setBold(settings.fontStyle & 1);
+    font.setItalic(settings.fontStyle & 2);
+    listView_->setFont(font);
+    listView_->horizontalHeader()->setFont(font);
+    listView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    // The data file list of the preferences shows the same font; reaching it loads the
+    // dialog, hidden, when it is not loaded yet.
+    ensurePreferences();
+    preferences_->setListFont(font);
+}
+
+void MainWindow::ensurePreferences()
+{
+    if (preferences_)
+        return;
+    preferences_ = new PreferencesDialog(session_, dialogs_, this);
+    connect(preferences_, &PreferencesDialog::applied, this, [this](const ApplyOutcome &outcome) {
+        if (outcome.redisplayNeeded)
+            applyListFont();
+    });
+    connect(preferences_, &PreferencesDialog::centreWindowRequested, this, &MainWindow::centreOnScreen);
+    connect(preferences_, &PreferencesDialog::defaultWindowSizeRequested, this, &MainWindow::resetWindowSize);
+}
+
+void MainWindow::showSortMarks()
+{
+    const SortOrder &order = session_.sortOrder();
+    sortByAgeAction_->setChecked(order.key == SortKey::Age);
+    sortByTimeLeftAction_->setChecked(order.key == SortKey::TimeLeft);
+    sortByDescriptionAction_->setChecked(order.key == SortKey::Description);
+    ascendingAction_->setChecked(!order.descending);
+    descendingAction_->setChecked(order.descending);
+}
+
+QRect MainWindow::centredOuter(const QSize &outer, QPointF *twips) const
 {
     const QRect screenRect = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
     *twips = QPointF((screenRect.width() - outer.width()) * twipsPerPixel_ / 2.0,
                      (screenRect.height() - outer.height()) * twipsPerPixel_ / 2.0);
-    return {screenRect.topLeft() + QPoint(TwipsToPixels(twips->x(), twipsPerPixel_),
-                                          TwipsToPixels(twips->y(), twipsPerPixel_)),
+    return {screenRect.topLeft() + QPoint(twipsToPixels(twips->x(), twipsPerPixel_),
+                                          twipsToPixels(twips->y(), twipsPerPixel_)),
             outer};
 }
 
-void frmMain::applyStoredGeometry()
+void MainWindow::applyStoredGeometry()
 {
-    setTwips_ = ReadStoredWindowGeometry();
-    const QSize outer(TwipsToPixels(setTwips_.width, twipsPerPixel_), TwipsToPixels(setTwips_.height, twipsPerPixel_));
+    setTwips_ = session_.storedWindowGeometry();
+    const QSize outer(twipsToPixels(setTwips_.width, twipsPerPixel_), twipsToPixels(setTwips_.height, twipsPerPixel_));
     QPointF centred;
     QRect rect = centredOuter(outer, &centred);
     // A missing position takes the centred one.
     if (!setTwips_.left)
         setTwips_.left = centred.x();
     else
-        rect.moveLeft(TwipsToPixels(*setTwips_.left, twipsPerPixel_));
+        rect.moveLeft(twipsToPixels(*setTwips_.left, twipsPerPixel_));
     if (!setTwips_.top)
         setTwips_.top = centred.y();
     else
-        rect.moveTop(TwipsToPixels(*setTwips_.top, twipsPerPixel_));
+        rect.moveTop(twipsToPixels(*setTwips_.top, twipsPerPixel_));
     setOuterGeometry(rect);
     if (setTwips_.maximised)
         setWindowState(Qt::WindowMaximized);
 }
 
-void frmMain::setOuterGeometry(const QRect &outer)
+void MainWindow::setOuterGeometry(const QRect &outer)
 {
     setOuter_ = outer;
     normalOuter_ = outer;
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    resize(ShrunkByFrame(outer.size(), frame));
+    resize(shrunkByFrame(outer.size(), frame));
     move(outer.topLeft());
 }
 
-void frmMain::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // A window manager tells the frame's size only once the window is shown; the stored size
     // is the outer one, so the inside is fitted again then.
     if (!fitFramePending_) {
         fitFramePending_ = true;
-        QTimer::singleShot(0, this, &frmMain::fitFrame);
-        QTimer::singleShot(300, this, &frmMain::fitFrame);
+        QTimer::singleShot(0, this, &MainWindow::fitFrame);
+        QTimer::singleShot(300, this, &MainWindow::fitFrame);
     }
 }
 
-void frmMain::moveEvent(QMoveEvent *event)
+void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
     if (windowState() == Qt::WindowNoState && isVisible())
         normalOuter_ = frameGeometry();
 }
 
-void frmMain::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     if (windowState() == Qt::WindowNoState && isVisible())
         normalOuter_ = frameGeometry();
 }
 
-void frmMain::fitFrame()
+void MainWindow::fitFrame()
 {
-    if (windowState() != Qt::WindowNoState || !isVisible() || !windowHandle() || unloaded_)
+    if (windowState() != Qt::WindowNoState || !isVisible() || !windowHandle() || closed_)
         return;
-    InstallSizeHook(this, sizeBounds_);
-    const QSize inside = ShrunkByFrame(setOuter_.size(), windowHandle()->frameMargins());
+    applySizeBounds(this, sizeBounds_);
+    const QSize inside = shrunkByFrame(setOuter_.size(), windowHandle()->frameMargins());
     if (frameGeometry().size() != setOuter_.size())
         resize(inside);
     if (frameGeometry().topLeft() != setOuter_.topLeft())
         move(setOuter_.topLeft());
 }
 
-void frmMain::setColumnWidthsInTwips(const std::array<double, 5> &twips)
+void MainWindow::setColumnWidthsInTwips(const std::array<double, 5> &twips)
 {
     setTwips_.columns = twips;
-    grdDatesView_->setColumnWidth(HiddenDateColumn, 0);
     for (std::size_t i = 0; i < twips.size(); ++i) {
-        setColumnPixels_[i] = TwipsToPixels(twips[i], twipsPerPixel_);
-        grdDatesView_->setColumnWidth(static_cast<int>(i) + DateColumn, setColumnPixels_[i]);
+        setColumnPixels_[i] = twipsToPixels(twips[i], twipsPerPixel_);
+        listView_->setColumnWidth(static_cast<int>(i), setColumnPixels_[i]);
     }
 }
 
-double frmMain::savedTwips(int pixels, int setPixels, double setTwips) const
+double MainWindow::savedTwips(int pixels, int setPixels, double setTwips) const
 {
     return pixels == setPixels ? setTwips : double(pixels) * twipsPerPixel_;
 }
 
-void frmMain::SaveWindowSettings()
+void MainWindow::storeGeometry()
 {
     if (isMinimized()) {
         // Normal again, unseen, so that the normal geometry can be read.
@@ -351,160 +387,180 @@ void frmMain::SaveWindowSettings()
         const QRect outer = normalOuter_;
         toSave.width = savedTwips(outer.width(), setOuter_.width(), setTwips_.width);
         toSave.height = savedTwips(outer.height(), setOuter_.height(), setTwips_.height);
-        if (Settings.Centre == 0) {
+        if (session_.settings().centre == 0) {
             toSave.top = savedTwips(outer.top(), setOuter_.top(), setTwips_.top.value_or(0));
             toSave.left = savedTwips(outer.left(), setOuter_.left(), setTwips_.left.value_or(0));
         }
     }
     toSave.maximised = windowState() & Qt::WindowMaximized;
-    for (std::size_t i = 0; i < toSave.columns.size(); ++i) {
-        toSave.columns[i] = savedTwips(grdDatesView_->columnWidth(static_cast<int>(i) + DateColumn),
-                                       setColumnPixels_[i], setTwips_.columns[i]);
-    }
-    WriteWindowGeometry(toSave);
+    for (std::size_t i = 0; i < toSave.columns.size(); ++i)
+        toSave.columns[i] = savedTwips(listView_->columnWidth(static_cast<int>(i)), setColumnPixels_[i], setTwips_.columns[i]);
+    session_.saveWindowGeometry(toSave);
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!unloaded_) {
-        unloaded_ = true;
-        SaveWindowSettings();
-        RemoveSizeHook(this);
-        if (options_) {
-            options_->Form_Unload();
-            delete options_;
+    if (!closed_) {
+        closed_ = true;
+        storeGeometry();
+        if (preferences_) {
+            preferences_->storePosition();
+            delete preferences_;
         }
-        removeHooks();
     }
     event->accept();
 }
 
-void frmMain::ExitApplication()
+void MainWindow::exitProgram()
 {
     close();
     QCoreApplication::quit();
 }
 
-void frmMain::ApplyEventsFont()
+void MainWindow::refreshList()
 {
-    QFont font(Settings.FontName);
-    font.setPointSize(qMax<int>(1, Settings.FontSize));
-    font.setBold(Settings.FontStyle & 1);
-    font.setItalic(Settings.FontStyle & 2);
-    grdDatesView_->setFont(font);
-    grdDatesView_->horizontalHeader()->setFont(font);
-    grdDatesView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
-    // The data file list of the preferences shows the same font; reaching it loads the
-    // dialog, hidden, when it is not loaded yet.
-    if (!options_)
-        options_ = new frmOptions(this);
-    options_->setEventsFont(font);
+    session_.refresh();
 }
 
-frmAbout *frmMain::aboutBox() const
+void MainWindow::reloadDataFiles()
 {
-    return about_;
+    session_.reloadDataFiles();
 }
 
-void frmMain::menuAbout_Click()
+void MainWindow::selectAll()
 {
-    // Loaded at the first opening; OK only hides it.
-    if (!about_)
-        about_ = new frmAbout(this);
-    about_->exec();
+    setBusy(true);
+    listView_->setFocus();
+    const int lastRow = model_->rowCount() - 1;
+    selectingAll_ = true;
+    QItemSelectionModel *selection = listView_->selectionModel();
+    selection->select(QItemSelection(model_->index(0, 0), model_->index(lastRow, EventColumnCount - 1)),
+                      QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(model_->index(lastRow, EventColumnCount - 1), QItemSelectionModel::NoUpdate);
+    selectingAll_ = false;
+    headerSelected_ = true;
+    session_.showStatus(pluraliseCount(model_->rowCount(), QStringLiteral("row")) + QStringLiteral(" selected"));
+    setBusy(false);
 }
 
-frmOptions *frmMain::preferences() const
+void MainWindow::copyToClipboard()
 {
-    return options_;
+    setBusy(true);
+    listView_->setFocus();
+    session_.showStatus(QStringLiteral("copying data to clipboard..."));
+    QRect block;
+    for (const QItemSelectionRange &range : listView_->selectionModel()->selection())
+        block |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
+    if (block.isEmpty()) {
+        const QModelIndex current = listView_->currentIndex();
+        block = QRect(current.isValid() ? current.column() : 0, current.isValid() ? current.row() : 0, 1, 1);
+    }
+    const QStringList lines =
+        session_.list().lines(block.top(), block.bottom(), block.left(), block.right(), headerSelected_);
+    QGuiApplication::clipboard()->setText(lines.join(QStringLiteral("\r\n")));
+    session_.showStatus(pluraliseCount(block.height(), QStringLiteral("row")) +
+                        QStringLiteral(" successfully copied to clipboard"));
+    setBusy(false);
 }
 
-void frmMain::menuOptions_Click()
+void MainWindow::sortBy(SortKey key)
 {
-    if (!options_)
-        ApplyEventsFont();
-    options_->ShowCurrentSettings();
+    session_.sortBy({key, session_.sortOrder().descending});
 }
 
-void frmMain::showSortMarks()
+void MainWindow::sortAscending()
 {
-    menuSortByAge_->setChecked(CurrentSortMarks.key == SortKey::Age);
-    menuSortByTimeLeft_->setChecked(CurrentSortMarks.key == SortKey::TimeLeft);
-    menuSortByEventDescription_->setChecked(CurrentSortMarks.key == SortKey::EventDescription);
-    menuSortAscending_->setChecked(CurrentSortMarks.order == SortOrder::Ascending);
-    menuSortDescending_->setChecked(CurrentSortMarks.order == SortOrder::Descending);
+    session_.sortBy({session_.sortOrder().key, false});
 }
 
-void frmMain::menuRefreshEvents_Click()
+void MainWindow::sortDescending()
 {
-    DisplayEvents();
+    session_.sortBy({session_.sortOrder().key, true});
 }
 
-void frmMain::menuReloadDatafiles_Click()
+void MainWindow::showPreferences()
 {
-    LoadEvents();
+    if (!preferences_)
+        applyListFont();
+    preferences_->showCurrentSettings();
 }
 
-void frmMain::menuSelectAll_Click()
-{
-    SetBusyPointer(true);
-    SelectAllEvents();
-    SetBusyPointer(false);
-}
-
-void frmMain::menuCopy_Click()
-{
-    SetBusyPointer(true);
-    CopyEventsToClipboard();
-    SetBusyPointer(false);
-}
-
-void frmMain::menuDefaultWindowSize_Click()
+void MainWindow::resetWindowSize()
 {
     setWindowState(Qt::WindowNoState);
     setTwips_.width = DefaultWindowWidth;
     setTwips_.height = DefaultWindowHeight;
-    const QSize outer(TwipsToPixels(DefaultWindowWidth, twipsPerPixel_),
-                      TwipsToPixels(DefaultWindowHeight, twipsPerPixel_));
+    const QSize outer(twipsToPixels(DefaultWindowWidth, twipsPerPixel_), twipsToPixels(DefaultWindowHeight, twipsPerPixel_));
     setOuterGeometry(QRect(isVisible() ? frameGeometry().topLeft() : setOuter_.topLeft(), outer));
     setColumnWidthsInTwips(DefaultColumnWidths);
-    ShowStatus(QStringLiteral("window size and column widths set to defaults"));
+    session_.showStatus(QStringLiteral("window size and column widths set to defaults"));
 }
 
-void frmMain::menuCentreNow_Click()
+void MainWindow::centreOnScreen()
 {
     QPointF twips;
-    if (!CentreForm(this, &twips)) {
-        ShowStatus(QStringLiteral("can't centre if Nudgely is maximised!"));
-        Beep();
+    if (!centreWindow(this, &twips)) {
+        session_.showStatus(QStringLiteral("can't centre if Nudgely is maximised!"));
+        QApplication::beep();
         return;
     }
     setTwips_.left = twips.x();
     setTwips_.top = twips.y();
     setOuter_ = frameGeometry();
     normalOuter_ = setOuter_;
-    ShowStatus(QStringLiteral("window centred on screen!"));
+    session_.showStatus(QStringLiteral("window centred on screen!"));
 }
 
-void frmMain::gridPressed(int row, int column, Qt::MouseButton button)
+void MainWindow::showHelpContents()
 {
-    pressedCell_ = QPoint(column, row);
-    grdDatesView_->setFocus(Qt::MouseFocusReason);
+    if (!help_) {
+        help_ = new HelpWindow(this);
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->showContents(session_.paths().helpFile());
+}
+
+void MainWindow::searchHelp()
+{
+    showHelpContents();
+    help_->startSearch();
+}
+
+void MainWindow::showAbout()
+{
+    // Loaded at the first opening; OK only hides it.
+    if (!about_)
+        about_ = new AboutDialog(this);
+    about_->exec();
+}
+
+void MainWindow::listPressed(const ListPlace &place, Qt::MouseButton button)
+{
+    pressedPlace_ = place;
+    listView_->setFocus(Qt::MouseFocusReason);
     if (button != Qt::RightButton)
         return;
-    if (row > 0 && column >= 0 && !grdDates.selectionContains(row, column))
-        grdDates.setCurrentCell(row, column);
-    menuEvents_->popup(QCursor::pos());
+    if (place.isCell()) {
+        const QModelIndex index = model_->index(place.row, place.column);
+        if (!listView_->selectionModel()->isSelected(index) && index != listView_->currentIndex())
+            listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+    eventsMenu_->popup(QCursor::pos());
 }
 
-void frmMain::gridReleased(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+void MainWindow::listReleased(const ListPlace &place, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     const bool plainLeft =
         button == Qt::LeftButton && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-    if (!plainLeft || pressedCell_.y() != 0 || row != 0)
+    if (!plainLeft || !pressedPlace_.header || !place.header)
         return;
-    HeaderClick(pressedCell_.x(), column);
-    showSortMarks();
+    const auto key = pressedPlace_.column == place.column ? keyOfColumn(place.column) : std::nullopt;
+    if (!key) {
+        session_.showStatus(QStringLiteral("can't sort on that column!"));
+        QApplication::beep();
+        return;
+    }
+    session_.sortBy(afterHeaderClick(session_.sortOrder(), *key));
 }
 
 } // namespace nudgely

@@ -1,62 +1,68 @@
 #pragma once
 
 #include "config/WindowGeometry.h"
-#include "ui/main/QtClipboard.h"
-#include "ui/main/WindowUtilities.h"
+#include "ui/common/ScreenMetrics.h"
+#include "ui/common/TableView.h"
 
 #include <QMainWindow>
-#include <QPointF>
 #include <QPointer>
-#include <QRect>
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMenu;
 
 namespace nudgely {
 
-class GridView;
-class GridTableModel;
-class frmOptions;
-class frmAbout;
+class AboutDialog;
+class EventListModel;
+class HelpWindow;
+class PreferencesDialog;
+class PreferencesDialogs;
+class Session;
+enum class ListChange;
+enum class SortKey;
 
-// The main window: the events grid, its menus and status bar. Its load drives the start of
-// a run; closing it stores its geometry and ends the program.
-class frmMain final : public QMainWindow {
+// The main window: the events list, its menus and its status bar. Its load drives the start
+// of a run; closing it stores its geometry and ends the program.
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget *parent = nullptr);
-    ~frmMain() override;
+    // The preferences' file, colour and font dialogs come from dialogs when given.
+    explicit MainWindow(Session &session, PreferencesDialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    // The load handler: settings, geometry, layout, then the window is shown and the events
-    // are read and listed.
-    void Form_Load();
-    void SaveWindowSettings();
+    // The start of a run: the configuration, the stored geometry, the window shown, then the
+    // events read and listed.
+    void load();
+
+    TableView *listView() const { return listView_; }
+    EventListModel *listModel() const { return model_; }
+    QLabel *versionLabel() const { return versionLabel_; }
+    QLabel *statusLabel() const { return statusLabel_; }
+    QMenu *eventsMenu() const { return eventsMenu_; }
+    // The preferences dialog, loaded with the window; none after its close box unloaded it.
+    PreferencesDialog *preferencesDialog() const;
+    // The About box and the help window, once opened.
+    AboutDialog *aboutDialog() const;
+    HelpWindow *helpWindow() const;
+
+public Q_SLOTS:
+    void refreshList();
+    void reloadDataFiles();
+    void selectAll();
+    void copyToClipboard();
+    void sortBy(SortKey key);
+    void sortAscending();
+    void sortDescending();
+    void showPreferences();
+    void resetWindowSize();
+    void centreOnScreen();
+    void showHelpContents();
+    void searchHelp();
+    void showAbout();
     // Closes the window (which stores its geometry) and ends the program.
-    void ExitApplication();
-    void ApplyEventsFont();
-
-    void menuRefreshEvents_Click();
-    void menuReloadDatafiles_Click();
-    void menuSelectAll_Click();
-    void menuCopy_Click();
-    void menuDefaultWindowSize_Click();
-    void menuCentreNow_Click();
-    void menuOptions_Click();
-    void menuAbout_Click();
-
-    GridView *gridView() const { return grdDatesView_; }
-    QLabel *versionPanel() const { return versionPanel_; }
-    QLabel *statusPanel() const { return statusPanel_; }
-    QMenu *eventsMenu() const { return menuEvents_; }
-    // The grid cell of the last mouse press over the grid.
-    QPoint lastPressedCell() const { return pressedCell_; }
-    // The preferences dialog, loaded with the window; nullptr after its close box unloaded it.
-    frmOptions *preferences() const;
-    // The About box, once opened; nullptr after its close box unloaded it.
-    frmAbout *aboutBox() const;
+    void exitProgram();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,31 +73,38 @@ protected:
 private:
     void createMenus();
     void createStatusBar();
-    void installHooks();
-    void removeHooks();
+    void showStatus(const QString &message);
+    void setBusy(bool busy);
+    void listChanging();
+    void listChanged(ListChange change);
+    void applyListFont();
+    void showSortMarks();
     void applyStoredGeometry();
     void setOuterGeometry(const QRect &outer);
     void fitFrame();
     void setColumnWidthsInTwips(const std::array<double, 5> &twips);
-    void showSortMarks();
-    void gridPressed(int row, int column, Qt::MouseButton button);
-    void gridReleased(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     QRect centredOuter(const QSize &outer, QPointF *twips) const;
     double savedTwips(int pixels, int setPixels, double setTwips) const;
+    void storeGeometry();
+    void listPressed(const ListPlace &place, Qt::MouseButton button);
+    void listReleased(const ListPlace &place, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void ensurePreferences();
 
-    GridTableModel *model_ = nullptr;
-    GridView *grdDatesView_ = nullptr;
-    QLabel *versionPanel_ = nullptr;
-    QLabel *statusPanel_ = nullptr;
-    QMenu *menuEvents_ = nullptr;
-    QAction *menuSortByAge_ = nullptr;
-    QAction *menuSortByTimeLeft_ = nullptr;
-    QAction *menuSortByEventDescription_ = nullptr;
-    QAction *menuSortAscending_ = nullptr;
-    QAction *menuSortDescending_ = nullptr;
-    QtClipboard clipboard_;
-    QPointer<frmOptions> options_;
-    QPointer<frmAbout> about_;
+    Session &session_;
+    PreferencesDialogs *dialogs_;
+    EventListModel *model_ = nullptr;
+    TableView *listView_ = nullptr;
+    QLabel *versionLabel_ = nullptr;
+    QLabel *statusLabel_ = nullptr;
+    QMenu *eventsMenu_ = nullptr;
+    QAction *sortByAgeAction_ = nullptr;
+    QAction *sortByTimeLeftAction_ = nullptr;
+    QAction *sortByDescriptionAction_ = nullptr;
+    QAction *ascendingAction_ = nullptr;
+    QAction *descendingAction_ = nullptr;
+    QPointer<PreferencesDialog> preferences_;
+    QPointer<AboutDialog> about_;
+    QPointer<HelpWindow> help_;
 
     int twipsPerPixel_ = 15;
     SizeBounds sizeBounds_;
@@ -104,8 +117,13 @@ private:
     QRect normalOuter_;
     std::array<int, 5> setColumnPixels_{};
     bool fitFramePending_ = false;
-    bool unloaded_ = false;
-    QPoint pressedCell_;
+    bool closed_ = false;
+    bool busy_ = false;
+    // Select All takes the header line into the copy; any other selection does not.
+    bool headerSelected_ = false;
+    bool selectingAll_ = false;
+    QPoint currentBeforeChange_; // column, row
+    ListPlace pressedPlace_;
 };
 
 } // namespace nudgely

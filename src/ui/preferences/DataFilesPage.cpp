@@ -1,15 +1,11 @@
 #include "ui/preferences/DataFilesPage.h"
 
-#include "config/EditorLauncher.h"
-#include "config/Settings.h"
+#include "app/Session.h"
 #include "config/WindowGeometry.h"
-#include "eventlist/EventListing.h"
-#include "events/EventTables.h"
-#include "startup/MessageBoxes.h"
-#include "ui/main/GridTableModel.h"
-#include "ui/main/GridView.h"
-#include "ui/main/MenuActions.h"
-#include "ui/main/WindowUtilities.h"
+#include "ui/common/Colours.h"
+#include "ui/common/MenuActions.h"
+#include "ui/common/ScreenMetrics.h"
+#include "ui/preferences/DataFileListModel.h"
 #include "ui/preferences/PreferencesDialogs.h"
 
 #include <QAction>
@@ -26,15 +22,10 @@ namespace nudgely {
 
 namespace {
 
-enum DataFilesColumn { PathColumn = 0, FutureColumn = 1, TodayColumn = 2, PastColumn = 3 };
 constexpr double PathColumnTwips = 2790;
 constexpr double SampleColumnTwips = 600;
-const QString Sample = QStringLiteral("sample");
 
-// The colours a newly added or created file gets.
-constexpr qint32 NewFileColours[6] = {1, 0, 0, DefaultTodayBack, 16777215, DefaultPastBack};
-
-QPushButton *Button(QWidget *parent, const char *name, const QString &caption, const QString &tip)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &tip)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -44,324 +35,247 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption, c
 
 } // namespace
 
-DataFilesPage::DataFilesPage(QWidget *parent) : QWidget(parent), grid_(4)
+DataFilesPage::DataFilesPage(Session &session, PreferencesDialogs &dialogs, QWidget *parent)
+    : QWidget(parent), session_(session), dialogs_(dialogs)
 {
-    model_ = new GridTableModel(grid_, this);
-    grdDataFiles_ = new GridView(model_, this);
-    grdDataFiles_->setObjectName(QStringLiteral("grdDataFiles"));
-    grdDataFiles_->setToolTip(QStringLiteral("right click for file and colour operations"));
-    const char *headers[] = {"datafile", "future", "today", "past"};
-    for (int column = 0; column < 4; ++column)
-        grid_.setText(0, column, QLatin1String(headers[column]));
-    grid_.setRowCount(2);
-    const int twipsPerPixel = ScreenTwipsPerPixel(screen());
-    grdDataFiles_->setColumnWidth(PathColumn, TwipsToPixels(PathColumnTwips, twipsPerPixel));
-    for (int column = FutureColumn; column <= PastColumn; ++column) {
-        grdDataFiles_->setColumnWidth(column, TwipsToPixels(SampleColumnTwips, twipsPerPixel));
-        grid_.setColumnAlignment(column, CellAlignment::Centre);
+    model_ = new DataFileListModel(this);
+    listView_ = new TableView(this);
+    listView_->setObjectName(QStringLiteral("dataFileList"));
+    listView_->setModel(model_);
+    listView_->setToolTip(QStringLiteral("right click for file and colour operations"));
+    listView_->setTextElideMode(Qt::ElideMiddle);
+    model_->setStandardColours(listView_->standardText(), listView_->standardBackground());
+    connect(listView_, &TableView::lookChanged, this,
+            [this] { model_->setStandardColours(listView_->standardText(), listView_->standardBackground()); });
+    const int perPixel = screenTwipsPerPixel(screen());
+    listView_->setColumnWidth(DataFileListModel::PathColumn, twipsToPixels(PathColumnTwips, perPixel));
+    int columnsWidth = listView_->columnWidth(DataFileListModel::PathColumn);
+    for (int column = DataFileListModel::FutureColumn; column <= DataFileListModel::PastColumn; ++column) {
+        listView_->setColumnWidth(column, twipsToPixels(SampleColumnTwips, perPixel));
+        columnsWidth += listView_->columnWidth(column);
     }
-    // Every column in sight; a sample cell shows its colours even when the word is cut.
-    int columnsWidth = 0;
-    for (int column = PathColumn; column <= PastColumn; ++column)
-        columnsWidth += grdDataFiles_->columnWidth(column);
-    grdDataFiles_->setMinimumWidth(columnsWidth + grdDataFiles_->verticalScrollBar()->sizeHint().width() +
-                                   2 * grdDataFiles_->frameWidth());
-    grdDataFiles_->setTextElideMode(Qt::ElideNone);
+    // Every column in sight.
+    listView_->setMinimumWidth(columnsWidth + listView_->verticalScrollBar()->sizeHint().width() +
+                               2 * listView_->frameWidth());
 
     auto *group = new QGroupBox(QStringLiteral("Data Files"), this);
+    QPushButton *newButton = button(group, "newButton", QStringLiteral("Ne&w"), QStringLiteral("create a new datafile"));
+    QPushButton *addButton = button(group, "addButton", QStringLiteral("A&dd"), QStringLiteral("add a datafile"));
+    QPushButton *removeButton =
+        button(group, "removeButton", QStringLiteral("Remo&ve"), QStringLiteral("remove selected datafile(s)"));
+    QPushButton *editButton =
+        button(group, "editButton", QStringLiteral("&Edit"), QStringLiteral("edit selected datafile(s)"));
+    QPushButton *reloadButton =
+        button(group, "reloadButton", QStringLiteral("&Reload"), QStringLiteral("reload all datafiles"));
     auto *buttons = new QVBoxLayout;
-    QPushButton *newFile = Button(group, "btnNewFile", QStringLiteral("Ne&w"), QStringLiteral("create a new datafile"));
-    QPushButton *addFile = Button(group, "btnAddFile", QStringLiteral("A&dd"), QStringLiteral("add a datafile"));
-    QPushButton *removeFile =
-        Button(group, "btnRemoveFile", QStringLiteral("Remo&ve"), QStringLiteral("remove selected datafile(s)"));
-    QPushButton *editFile =
-        Button(group, "btnEditFile", QStringLiteral("&Edit"), QStringLiteral("edit selected datafile(s)"));
-    QPushButton *reloadFile =
-        Button(group, "btnReloadFile", QStringLiteral("&Reload"), QStringLiteral("reload all datafiles"));
-    for (QPushButton *button : {newFile, addFile, removeFile, editFile, reloadFile})
-        buttons->addWidget(button);
+    for (QPushButton *each : {newButton, addButton, removeButton, editButton, reloadButton})
+        buttons->addWidget(each);
     buttons->addStretch();
     auto *inner = new QHBoxLayout(group);
-    inner->addWidget(grdDataFiles_, 1);
+    inner->addWidget(listView_, 1);
     inner->addLayout(buttons);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
 
     createPopupMenu();
-    connect(newFile, &QPushButton::clicked, this, &DataFilesPage::menuNewDatafile_Click);
-    connect(addFile, &QPushButton::clicked, this, &DataFilesPage::menuAddDatafile_Click);
-    connect(removeFile, &QPushButton::clicked, this, &DataFilesPage::menuRemoveDatafile_Click);
-    connect(editFile, &QPushButton::clicked, this, &DataFilesPage::menuEditDatafile_Click);
-    connect(reloadFile, &QPushButton::clicked, this, &DataFilesPage::btnReloadFile_Click);
-    connect(grdDataFiles_, &GridView::cellPressed, this, &DataFilesPage::gridPressed);
-    connect(grdDataFiles_, &GridView::cellDoubleClicked, this, &DataFilesPage::gridDoubleClicked);
-    ShowDatafiles();
+    connect(newButton, &QPushButton::clicked, this, &DataFilesPage::newFile);
+    connect(addButton, &QPushButton::clicked, this, &DataFilesPage::addFile);
+    connect(removeButton, &QPushButton::clicked, this, &DataFilesPage::removeFiles);
+    connect(editButton, &QPushButton::clicked, this, &DataFilesPage::editFiles);
+    connect(reloadButton, &QPushButton::clicked, this, &DataFilesPage::reloadFiles);
+    connect(listView_, &TableView::pressed, this, &DataFilesPage::listPressed);
+    connect(listView_, &TableView::doubleClicked, this, &DataFilesPage::listDoubleClicked);
+    showDataFiles();
 }
 
 void DataFilesPage::createPopupMenu()
 {
-    menuDatafilePopup_ = new QMenu(QStringLiteral("DatafilePopup"), this);
-    menuDatafilePopup_->setObjectName(QStringLiteral("menuDatafilePopup"));
-    connect(AddAction(menuDatafilePopup_, "menuAddDatafile", QStringLiteral("&Add Data File")), &QAction::triggered,
-            this, &DataFilesPage::menuAddDatafile_Click);
-    connect(AddAction(menuDatafilePopup_, "menuNewDatafile", QStringLiteral("&New Data File")), &QAction::triggered,
-            this, &DataFilesPage::menuNewDatafile_Click);
-    menuEditDatafile_ = AddAction(menuDatafilePopup_, "menuEditDatafile", QStringLiteral("&Edit Data File(s)"));
-    connect(menuEditDatafile_, &QAction::triggered, this, &DataFilesPage::menuEditDatafile_Click);
-    menuRemoveDatafile_ = AddAction(menuDatafilePopup_, "menuRemoveDatafile", QStringLiteral("&Remove Data File(s)"));
-    connect(menuRemoveDatafile_, &QAction::triggered, this, &DataFilesPage::menuRemoveDatafile_Click);
-    menuDatafilePopup_->addSeparator();
-    menuSetTextColour_ = AddAction(menuDatafilePopup_, "menuSetTextColour", QStringLiteral("Set &Text Colour"));
-    connect(menuSetTextColour_, &QAction::triggered, this, &DataFilesPage::menuSetTextColour_Click);
-    menuSetBackColour_ = AddAction(menuDatafilePopup_, "menuSetBackColour", QStringLiteral("Set &Background Colour"));
-    connect(menuSetBackColour_, &QAction::triggered, this, &DataFilesPage::menuSetBackColour_Click);
-    menuDatafilePopup_->setDefaultAction(menuEditDatafile_);
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("dataFilePopupMenu"));
+    connect(addMenuItem(popupMenu_, "addFileAction", QStringLiteral("&Add Data File")), &QAction::triggered, this,
+            &DataFilesPage::addFile);
+    connect(addMenuItem(popupMenu_, "newFileAction", QStringLiteral("&New Data File")), &QAction::triggered, this,
+            &DataFilesPage::newFile);
+    editAction_ = addMenuItem(popupMenu_, "editFilesAction", QStringLiteral("&Edit Data File(s)"));
+    connect(editAction_, &QAction::triggered, this, &DataFilesPage::editFiles);
+    removeAction_ = addMenuItem(popupMenu_, "removeFilesAction", QStringLiteral("&Remove Data File(s)"));
+    connect(removeAction_, &QAction::triggered, this, &DataFilesPage::removeFiles);
+    popupMenu_->addSeparator();
+    textColourAction_ = addMenuItem(popupMenu_, "textColourAction", QStringLiteral("Set &Text Colour"));
+    connect(textColourAction_, &QAction::triggered, this, &DataFilesPage::setTextColour);
+    backgroundColourAction_ = addMenuItem(popupMenu_, "backgroundColourAction", QStringLiteral("Set &Background Colour"));
+    connect(backgroundColourAction_, &QAction::triggered, this, &DataFilesPage::setBackgroundColour);
+    popupMenu_->setDefaultAction(editAction_);
 }
 
-void DataFilesPage::setEventsFont(const QFont &font)
+void DataFilesPage::setListFont(const QFont &font)
 {
-    grdDataFiles_->setFont(font);
-    grdDataFiles_->horizontalHeader()->setFont(font);
-    grdDataFiles_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    listView_->setFont(font);
+    listView_->horizontalHeader()->setFont(font);
+    listView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
 }
 
 QString DataFilesPage::shortenedPath(const QString &path) const
 {
     // Measured with the page's own font, not the list's.
-    const int width = grdDataFiles_->columnWidth(PathColumn) - 8;
+    const int width = listView_->columnWidth(DataFileListModel::PathColumn) - 8;
     return fontMetrics().elidedText(path, Qt::ElideMiddle, qMax(width, 1));
 }
 
-void DataFilesPage::ShowDatafiles()
+void DataFilesPage::showDataFiles()
 {
-    grid_.setRowCount(1);
-    grid_.setRowCount(2);
-    WorkingFileNames = QStringList(MaxDataFiles + 1, QString());
-    WorkingFileCount = 0;
-    for (int slot = 1; slot <= MaxDataFiles; ++slot) {
-        const DataFileEntry &entry = DataFiles[static_cast<std::size_t>(slot)];
-        if (!entry.szFileName.isEmpty()) {
-            AddDataFileToGrid(entry.szFileName, entry.lngFutureColourF, entry.lngFutureColourB, entry.lngTodayColourF,
-                              entry.lngTodayColourB, entry.lngPastColourF, entry.lngPastColourB);
-        }
+    model_->setFiles(session_.dataFiles());
+    listView_->setCurrentIndex(model_->index(0, DataFileListModel::FutureColumn));
+}
+
+QRect DataFilesPage::selectedBlock() const
+{
+    QRect block;
+    for (const QItemSelectionRange &range : listView_->selectionModel()->selection())
+        block |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
+    if (block.isEmpty()) {
+        const QModelIndex current = listView_->currentIndex();
+        if (current.isValid())
+            block = QRect(current.column(), current.row(), 1, 1);
     }
-    update();
+    return block;
 }
 
-void DataFilesPage::AddDataFileToGrid(const QString &path, qint32 futureText, qint32 futureBack, qint32 todayText,
-                                      qint32 todayBack, qint32 pastText, qint32 pastBack)
+void DataFilesPage::addOrCreate(bool existing)
 {
-    if (WorkingFileCount < WorkingFileNames.size())
-        WorkingFileNames[WorkingFileCount] = path;
-    ++WorkingFileCount;
-    const int row = grid_.appendRow();
-    grid_.setText(row, PathColumn, shortenedPath(path));
-    int newRow = row;
-    // The first file takes the place of the empty row.
-    if (grid_.rowCount() == 3 && grid_.text(1, PathColumn).isEmpty()) {
-        grid_.removeRow(1);
-        newRow = 1;
-    }
-    const std::pair<qint32, qint32> colours[] = {{futureText, futureBack}, {todayText, todayBack}, {pastText, pastBack}};
-    for (int column = FutureColumn; column <= PastColumn; ++column) {
-        grid_.setText(newRow, column, Sample);
-        grid_.setCurrentCell(newRow, column);
-        grid_.setSelectionForeColour(colours[column - 1].first);
-        grid_.setSelectionBackColour(colours[column - 1].second);
-    }
-    grid_.setCurrentCell(1, FutureColumn);
-}
-
-std::vector<DataFileEntry> DataFilesPage::workingFiles() const
-{
-    std::vector<DataFileEntry> files;
-    for (int row = 1; row < grid_.rowCount(); ++row) {
-        DataFileEntry entry;
-        entry.szFileName = row - 1 < WorkingFileNames.size() ? WorkingFileNames[row - 1] : QString();
-        entry.lngFutureColourF = grid_.cell(row, FutureColumn).foreColour;
-        entry.lngFutureColourB = grid_.cell(row, FutureColumn).backColour;
-        entry.lngTodayColourF = grid_.cell(row, TodayColumn).foreColour;
-        entry.lngTodayColourB = grid_.cell(row, TodayColumn).backColour;
-        entry.lngPastColourF = grid_.cell(row, PastColumn).foreColour;
-        entry.lngPastColourB = grid_.cell(row, PastColumn).backColour;
-        files.push_back(entry);
-    }
-    return files;
-}
-
-int DataFilesPage::firstSelectedRow() const
-{
-    return qMin(grid_.row(), grid_.rowSel());
-}
-
-int DataFilesPage::lastSelectedRow() const
-{
-    return qMax(grid_.row(), grid_.rowSel());
-}
-
-void DataFilesPage::addFile(bool existing)
-{
-    if (grid_.rowCount() - 1 >= MaxDataFiles) {
-        ShowMessageBox(MessageIcon::Exclamation, MessageButtons::Ok,
-                       QStringLiteral("Maximum number of datafiles has been reached.\nNo more datafiles can be added."));
+    if (model_->fileCount() >= MaxDataFiles) {
+        session_.messages().warn(
+            QStringLiteral("Maximum number of datafiles has been reached.\nNo more datafiles can be added."));
         return;
     }
-    const QString path = BrowseDataFile(this, existing);
-    if (!path.isEmpty()) {
-        AddDataFileToGrid(path, NewFileColours[0], NewFileColours[1], NewFileColours[2], NewFileColours[3],
-                          NewFileColours[4], NewFileColours[5]);
-        if (!existing)
-            EditDataFiles({path}, true);
-    }
-    update();
+    session_.showStatus(QString());
+    const QString path = existing ? dialogs_.openDataFile(this) : dialogs_.newDataFile(this);
+    if (path.isEmpty())
+        return;
+    model_->addFile({path, NewFileColours});
+    listView_->setCurrentIndex(model_->index(0, DataFileListModel::FutureColumn));
+    if (!existing)
+        session_.editDataFiles({path}, true);
 }
 
-void DataFilesPage::menuAddDatafile_Click()
+void DataFilesPage::addFile()
 {
-    addFile(true);
+    addOrCreate(true);
 }
 
-void DataFilesPage::menuNewDatafile_Click()
+void DataFilesPage::newFile()
 {
-    addFile(false);
+    addOrCreate(false);
 }
 
-void DataFilesPage::menuRemoveDatafile_Click()
+void DataFilesPage::removeFiles()
 {
-    const int first = qMax(1, firstSelectedRow());
-    const int last = lastSelectedRow();
-    if (last < first)
+    const QRect block = selectedBlock();
+    if (block.isEmpty())
         return;
     QString list;
-    for (int row = first; row <= last; ++row) {
-        if (!grid_.text(row, PathColumn).isEmpty())
-            list += QStringLiteral("\n     ") + grid_.text(row, PathColumn);
+    for (int row = block.top(); row <= block.bottom(); ++row) {
+        if (!model_->path(row).isEmpty())
+            list += QStringLiteral("\n     ") + shortenedPath(model_->path(row));
     }
-    const MessageAnswer answer =
-        ShowMessageBox(MessageIcon::Question, MessageButtons::YesNoCancel,
-                       QStringLiteral("Are you sure you want to remove the following data files:") + list);
-    if (answer != MessageAnswer::Yes)
+    if (!session_.messages().confirm(QStringLiteral("Are you sure you want to remove the following data files:") + list))
         return;
-    for (int row = last; row >= first; --row) {
-        // The list keeps at least one row, empty if need be.
-        if (grid_.rowCount() == 2)
-            grid_.appendRow();
-        grid_.removeRow(row);
-    }
-    const int count = last - first + 1;
-    for (int i = first - 1; i < WorkingFileNames.size(); ++i)
-        WorkingFileNames[i] = i + count < WorkingFileNames.size() ? WorkingFileNames[i + count] : QString();
-    WorkingFileCount = qMax(0, WorkingFileCount - count);
+    model_->removeFiles(block.top(), block.bottom());
 }
 
-void DataFilesPage::menuEditDatafile_Click()
+void DataFilesPage::editFiles()
 {
+    const Settings &settings = session_.settings();
     QStringList paths;
-    if (Settings.UseDefault != 1 && Settings.MultiFile != 0) {
+    if (settings.useDefaultEditor != 1 && settings.multiFile != 0) {
         // An editor that takes several files gets every selected one, in row order.
-        for (int row = qMax(1, firstSelectedRow()); row <= lastSelectedRow(); ++row) {
-            if (row - 1 < WorkingFileNames.size() && !WorkingFileNames[row - 1].isEmpty())
-                paths.append(WorkingFileNames[row - 1]);
+        const QRect block = selectedBlock();
+        for (int row = block.top(); row <= block.bottom(); ++row) {
+            if (!model_->path(row).isEmpty())
+                paths.append(model_->path(row));
         }
-    } else if (ClickedRow > 0 && ClickedRow - 1 < WorkingFileNames.size() &&
-               !WorkingFileNames[ClickedRow - 1].isEmpty()) {
-        paths.append(WorkingFileNames[ClickedRow - 1]);
+    } else if (!model_->path(clickedRow_).isEmpty()) {
+        paths.append(model_->path(clickedRow_));
     }
     if (paths.isEmpty()) {
-        ShowMessageBox(MessageIcon::Exclamation, MessageButtons::Ok, QStringLiteral("No datafile(s) selected for editing!"));
+        session_.messages().warn(QStringLiteral("No datafile(s) selected for editing!"));
         return;
     }
-    EditDataFiles(paths, false);
+    session_.editDataFiles(paths, false);
 }
 
-void DataFilesPage::gridDoubleClicked(int row)
+void DataFilesPage::listDoubleClicked(const ListPlace &place)
 {
-    // One file, whatever the editor could take: the row under the pointer, which the first
-    // click of the two has made the current one.
-    if (row >= 1 && row - 1 < WorkingFileNames.size() && !WorkingFileNames[row - 1].isEmpty())
-        EditDataFiles({WorkingFileNames[row - 1]}, false);
+    // One file, whatever the editor could take: the row under the pointer.
+    if (place.isCell() && !model_->path(place.row).isEmpty())
+        session_.editDataFiles({model_->path(place.row)}, false);
 }
 
-void DataFilesPage::gridPressed(int row, int column, Qt::MouseButton button)
+void DataFilesPage::listPressed(const ListPlace &place, Qt::MouseButton button)
 {
-    ClickedRow = qMax(0, row);
-    ClickedCol = qMax(0, column);
+    clickedRow_ = place.isCell() ? place.row : -1;
     if (button != Qt::RightButton)
         return;
-    grdDataFiles_->setFocus(Qt::MouseFocusReason);
-    const QList<QAction *> fileItems = {menuEditDatafile_, menuRemoveDatafile_, menuSetTextColour_, menuSetBackColour_};
-    for (QAction *action : menuDatafilePopup_->actions())
+    listView_->setFocus(Qt::MouseFocusReason);
+    for (QAction *action : popupMenu_->actions())
         action->setEnabled(true);
-    if (row < 0 || column < 0 || !grid_.selectionContains(row, column)) {
-        if (ClickedRow != 0) {
-            grid_.setCurrentCell(row, column);
+    const QList<QAction *> fileActions = {editAction_, removeAction_, textColourAction_, backgroundColourAction_};
+    const QModelIndex index = place.isCell() ? model_->index(place.row, place.column) : QModelIndex();
+    if (!index.isValid() || !selectedBlock().contains(index.column(), index.row())) {
+        if (index.isValid()) {
+            listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         } else {
-            for (QAction *action : fileItems)
+            for (QAction *action : fileActions)
                 action->setEnabled(false);
         }
     }
     // The empty row holds no file to work on.
-    if (grid_.row() == grid_.rowSel() && grid_.text(grid_.row(), PathColumn).isEmpty()) {
-        for (QAction *action : fileItems)
+    const QRect block = selectedBlock();
+    if (block.height() == 1 && model_->path(block.top()).isEmpty()) {
+        for (QAction *action : fileActions)
             action->setEnabled(false);
     }
-    if (ClickedCol == PathColumn) {
-        menuSetTextColour_->setEnabled(false);
-        menuSetBackColour_->setEnabled(false);
+    if (place.column == DataFileListModel::PathColumn) {
+        textColourAction_->setEnabled(false);
+        backgroundColourAction_->setEnabled(false);
     }
-    menuDatafilePopup_->popup(QCursor::pos());
+    popupMenu_->popup(QCursor::pos());
 }
 
 void DataFilesPage::setColour(bool text)
 {
-    const int column = grid_.column();
-    const int colSel = grid_.colSel();
-    const int row = grid_.row();
-    const int rowSel = grid_.rowSel();
-    grid_.setCurrentColumn(column);
-    grid_.setCurrentRow(row);
-
-    const GridCell &current = grid_.cell(row, column);
-    const qint32 stored = text ? current.foreColour : current.backColour;
+    const QRect block = selectedBlock();
+    const QModelIndex current = listView_->currentIndex();
+    if (!current.isValid())
+        return;
+    // The dialog works on the current cell; cancelled, the selection stays reduced to it.
+    listView_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+    const qint32 stored = model_->colour(current.row(), current.column(), text);
     // Black is stored as 1, since 0 means the list's standard colour.
-    const auto chosen = CurrentPreferencesDialogs().chooseColour(this, ColourFromValue(stored == 1 ? 0 : stored));
+    const auto chosen = dialogs_.chooseColour(this, colourFromValue(stored == 1 ? 0 : stored));
     if (!chosen)
         return;
-    qint32 value = ValueFromColour(*chosen);
-    if (value == 0)
-        value = 1;
-
-    const auto colourSelection = [this, text](qint32 colour) {
-        if (text)
-            grid_.setSelectionForeColour(colour);
-        else
-            grid_.setSelectionBackColour(colour);
-    };
-    grid_.setCurrentCell(row, column);
-    grid_.setSelectionEnd(rowSel, colSel);
-    colourSelection(value);
-    // The path column never keeps a colour.
-    grid_.setCurrentCell(1, PathColumn);
-    grid_.setSelectionEnd(grid_.rowCount() - 1, PathColumn);
-    colourSelection(0);
-    grid_.setCurrentCell(row, column);
-    grid_.setSelectionEnd(rowSel, colSel);
+    const qint32 value = valueFromColour(*chosen);
+    model_->setColour(block.top(), block.bottom(), block.left(), block.right(), text, value == 0 ? 1 : value);
+    listView_->selectionModel()->select(
+        QItemSelection(model_->index(block.top(), block.left()), model_->index(block.bottom(), block.right())),
+        QItemSelectionModel::ClearAndSelect);
 }
 
-void DataFilesPage::menuSetTextColour_Click()
+void DataFilesPage::setTextColour()
 {
     setColour(true);
 }
 
-void DataFilesPage::menuSetBackColour_Click()
+void DataFilesPage::setBackgroundColour()
 {
     setColour(false);
 }
 
-void DataFilesPage::btnReloadFile_Click()
+void DataFilesPage::reloadFiles()
 {
     // From the settings as applied: changes not yet applied are not read.
-    LoadEvents();
+    session_.reloadDataFiles();
 }
 
 } // namespace nudgely

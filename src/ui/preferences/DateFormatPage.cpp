@@ -1,6 +1,6 @@
 #include "ui/preferences/DateFormatPage.h"
 
-#include "events/DateParsing.h"
+#include "events/DateFormat.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -14,7 +14,6 @@ namespace nudgely {
 
 namespace {
 const char *const ElementNames[3] = {"day", "month", "year"};
-const char *const OptionArrays[3] = {"optnDayPos", "optnMonthPos", "optnYearPos"};
 const char *const PositionCaptions[3] = {"First Element", "Second Element", "Third Element"};
 } // namespace
 
@@ -28,36 +27,36 @@ DateFormatPage::DateFormatPage(QWidget *parent) : QWidget(parent)
         groups_[position - 1] = new QButtonGroup(box);
         for (const DateElement element : {DayElement, MonthElement, YearElement}) {
             auto *option = new QRadioButton(QLatin1String(ElementNames[element]), box);
-            option->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(OptionArrays[element])).arg(position));
+            option->setObjectName(QStringLiteral("%1Position%2Button").arg(QLatin1String(ElementNames[element])).arg(position));
             groups_[position - 1]->addButton(option);
             boxLayout->addWidget(option);
             options_[position - 1][element] = option;
-            connect(option, &QRadioButton::clicked, this, [this, element, position] { optnPos_Click(element, position); });
+            connect(option, &QRadioButton::clicked, this, [this, element, position] { chooseElement(element, position); });
         }
         positions->addWidget(box);
     }
 
-    lstDateDelimiter_ = new QComboBox(group);
-    lstDateDelimiter_->setObjectName(QStringLiteral("lstDateDelimiter"));
-    lstDateDelimiter_->setToolTip(QStringLiteral("select date delimiter"));
-    for (int index = 0; DateDelimiter(index); ++index)
-        lstDateDelimiter_->addItem(QString(*DateDelimiter(index)));
-    connect(lstDateDelimiter_, &QComboBox::currentIndexChanged, this, &DateFormatPage::ShowDateFormatExample);
+    delimiterList_ = new QComboBox(group);
+    delimiterList_->setObjectName(QStringLiteral("delimiterList"));
+    delimiterList_->setToolTip(QStringLiteral("select date delimiter"));
+    for (const char16_t delimiter : DateDelimiters)
+        delimiterList_->addItem(QString(QChar(delimiter)));
+    connect(delimiterList_, &QComboBox::currentIndexChanged, this, &DateFormatPage::showSamples);
     auto *delimiterLabel = new QLabel(QStringLiteral("Date De&limiter:"), group);
-    delimiterLabel->setBuddy(lstDateDelimiter_);
+    delimiterLabel->setBuddy(delimiterList_);
     auto *delimiterLine = new QHBoxLayout;
     delimiterLine->addWidget(delimiterLabel);
-    delimiterLine->addWidget(lstDateDelimiter_);
+    delimiterLine->addWidget(delimiterList_);
     delimiterLine->addStretch();
 
-    lblSampleDateFormat_ = new QLabel(group);
-    lblSampleDateFormat_->setObjectName(QStringLiteral("lblSampleDateFormat"));
-    lblSampleDateFormat2_ = new QLabel(group);
-    lblSampleDateFormat2_->setObjectName(QStringLiteral("lblSampleDateFormat2"));
+    numericSample_ = new QLabel(group);
+    numericSample_->setObjectName(QStringLiteral("numericSample"));
+    monthNameSample_ = new QLabel(group);
+    monthNameSample_->setObjectName(QStringLiteral("monthNameSample"));
     auto *samples = new QHBoxLayout;
-    samples->addWidget(lblSampleDateFormat_);
+    samples->addWidget(numericSample_);
     samples->addSpacing(24);
-    samples->addWidget(lblSampleDateFormat2_);
+    samples->addWidget(monthNameSample_);
     samples->addStretch();
 
     auto *groupLayout = new QVBoxLayout(group);
@@ -71,27 +70,27 @@ DateFormatPage::DateFormatPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(group);
 }
 
-void DateFormatPage::fill(int delimiter, int dayPos, int monthPos, int yearPos)
+void DateFormatPage::fill(int delimiter, int dayPosition, int monthPosition, int yearPosition)
 {
-    lstDateDelimiter_->setCurrentIndex(delimiter >= 0 && delimiter < lstDateDelimiter_->count() ? delimiter : -1);
+    delimiterList_->setCurrentIndex(delimiter >= 0 && delimiter < delimiterList_->count() ? delimiter : -1);
     // A stored position outside 1 to 3 names no option: nothing is selected for it.
-    choice_.select(DayElement, dayPos);
-    choice_.select(MonthElement, monthPos);
-    choice_.select(YearElement, yearPos);
+    choice_.select(DayElement, dayPosition);
+    choice_.select(MonthElement, monthPosition);
+    choice_.select(YearElement, yearPosition);
     showChoice();
-    ShowDateFormatExample();
+    showSamples();
 }
 
 int DateFormatPage::delimiterIndex() const
 {
-    return lstDateDelimiter_->currentIndex();
+    return delimiterList_->currentIndex();
 }
 
-void DateFormatPage::optnPos_Click(DateElement element, int position)
+void DateFormatPage::chooseElement(DateElement element, int position)
 {
     choice_.select(element, position);
     showChoice();
-    ShowDateFormatExample();
+    showSamples();
 }
 
 void DateFormatPage::showChoice()
@@ -105,11 +104,11 @@ void DateFormatPage::showChoice()
     }
 }
 
-void DateFormatPage::ShowDateFormatExample()
+void DateFormatPage::showSamples()
 {
-    const QString delimiter = lstDateDelimiter_->currentText();
-    lblSampleDateFormat_->setText(DateFormatSample(choice_, delimiter, false));
-    lblSampleDateFormat2_->setText(DateFormatSample(choice_, delimiter, true));
+    const QString delimiter = delimiterList_->currentText();
+    numericSample_->setText(dateFormatSample(choice_, delimiter, false));
+    monthNameSample_->setText(dateFormatSample(choice_, delimiter, true));
 }
 
 } // namespace nudgely

@@ -1,5 +1,6 @@
 #include "ui/preferences/EditorPage.h"
 
+#include "app/Session.h"
 #include "ui/preferences/PreferencesDialogs.h"
 
 #include <QCheckBox>
@@ -12,31 +13,31 @@
 
 namespace nudgely {
 
-EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
+EditorPage::EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *parent)
+    : QWidget(parent), session_(session), dialogs_(dialogs)
 {
     auto *group = new QGroupBox(QStringLiteral("Data File Editor"), this);
-    optnUseDefaultEditor_[0] = new QRadioButton(QStringLiteral("Use Default &Text Editor (system default)"), group);
-    optnUseDefaultEditor_[0]->setToolTip(QStringLiteral("use default text editor to edit datafiles"));
+    defaultButton_ = new QRadioButton(QStringLiteral("Use Default &Text Editor (system default)"), group);
+    defaultButton_->setObjectName(QStringLiteral("defaultEditorButton"));
+    defaultButton_->setToolTip(QStringLiteral("use default text editor to edit datafiles"));
     auto *other = new QGroupBox(group);
-    optnUseDefaultEditor_[1] = new QRadioButton(QStringLiteral("&Use Another Editor..."), other);
-    optnUseDefaultEditor_[1]->setToolTip(QStringLiteral("use another editor to edit datafiles"));
-    for (int index = 0; index < 2; ++index) {
-        optnUseDefaultEditor_[index]->setObjectName(QStringLiteral("optnUseDefaultEditor_%1").arg(index));
-        connect(optnUseDefaultEditor_[index], &QRadioButton::clicked, this,
-                [this, index] { optnUseDefaultEditor_Click(index); });
-    }
-    lblEditor_ = new QLabel(other);
-    lblEditor_->setObjectName(QStringLiteral("lblEditor"));
-    lblEditor_->setFrameShape(QFrame::StyledPanel);
-    lblEditor_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblEditor_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    btnBrowseEditor_ = new QPushButton(QStringLiteral("&Browse..."), other);
-    btnBrowseEditor_->setObjectName(QStringLiteral("btnBrowseEditor"));
-    btnBrowseEditor_->setToolTip(QStringLiteral("specify location of editor"));
-    connect(btnBrowseEditor_, &QPushButton::clicked, this, &EditorPage::btnBrowseEditor_Click);
-    chkEditMultiFiles_ = new QCheckBox(QStringLiteral("Editor Supports &Multiple Files"), other);
-    chkEditMultiFiles_->setObjectName(QStringLiteral("chkEditMultiFiles"));
-    chkEditMultiFiles_->setToolTip(QStringLiteral("this editor can edit multiple files simultaneously"));
+    otherButton_ = new QRadioButton(QStringLiteral("&Use Another Editor..."), other);
+    otherButton_->setObjectName(QStringLiteral("otherEditorButton"));
+    otherButton_->setToolTip(QStringLiteral("use another editor to edit datafiles"));
+    connect(defaultButton_, &QRadioButton::clicked, this, [this] { chooseDefault(true); });
+    connect(otherButton_, &QRadioButton::clicked, this, [this] { chooseDefault(false); });
+    pathLabel_ = new QLabel(other);
+    pathLabel_->setObjectName(QStringLiteral("editorPathLabel"));
+    pathLabel_->setFrameShape(QFrame::StyledPanel);
+    pathLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pathLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    browseButton_ = new QPushButton(QStringLiteral("&Browse..."), other);
+    browseButton_->setObjectName(QStringLiteral("browseButton"));
+    browseButton_->setToolTip(QStringLiteral("specify location of editor"));
+    connect(browseButton_, &QPushButton::clicked, this, &EditorPage::browse);
+    multiFileCheck_ = new QCheckBox(QStringLiteral("Editor Supports &Multiple Files"), other);
+    multiFileCheck_->setObjectName(QStringLiteral("multiFileCheck"));
+    multiFileCheck_->setToolTip(QStringLiteral("this editor can edit multiple files simultaneously"));
     auto *explanation = new QLabel(
         QStringLiteral("(Checking this box will allow multiple data files to be selected and sent to the specified "
                        "editor together.  This will only work if the specified editor supports multiple files.)"),
@@ -44,16 +45,16 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
     explanation->setWordWrap(true);
 
     auto *pathLine = new QHBoxLayout;
-    pathLine->addWidget(lblEditor_, 1);
-    pathLine->addWidget(btnBrowseEditor_);
+    pathLine->addWidget(pathLabel_, 1);
+    pathLine->addWidget(browseButton_);
     auto *otherLayout = new QVBoxLayout(other);
-    otherLayout->addWidget(optnUseDefaultEditor_[1]);
+    otherLayout->addWidget(otherButton_);
     otherLayout->addLayout(pathLine);
-    otherLayout->addWidget(chkEditMultiFiles_);
+    otherLayout->addWidget(multiFileCheck_);
     otherLayout->addWidget(explanation);
 
     auto *groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(optnUseDefaultEditor_[0]);
+    groupLayout->addWidget(defaultButton_);
     groupLayout->addWidget(other);
     groupLayout->addWidget(new QLabel(QStringLiteral("These options will take effect immediately."), group));
     groupLayout->addStretch();
@@ -63,42 +64,42 @@ EditorPage::EditorPage(QWidget *parent) : QWidget(parent)
 
 void EditorPage::fill(bool useDefault, const QString &path, bool multiFile)
 {
-    optnUseDefaultEditor_[useDefault ? 0 : 1]->setChecked(true);
-    optnUseDefaultEditor_Click(useDefault ? 0 : 1);
-    lblEditor_->setText(path);
-    chkEditMultiFiles_->setChecked(multiFile);
+    (useDefault ? defaultButton_ : otherButton_)->setChecked(true);
+    chooseDefault(useDefault);
+    pathLabel_->setText(path);
+    multiFileCheck_->setChecked(multiFile);
 }
 
 bool EditorPage::useDefaultEditor() const
 {
-    return optnUseDefaultEditor_[0]->isChecked();
+    return defaultButton_->isChecked();
 }
 
 QString EditorPage::editorPath() const
 {
-    return lblEditor_->text();
+    return pathLabel_->text();
 }
 
 bool EditorPage::multiFile() const
 {
-    return chkEditMultiFiles_->isChecked();
+    return multiFileCheck_->isChecked();
 }
 
-void EditorPage::optnUseDefaultEditor_Click(int index)
+void EditorPage::chooseDefault(bool useDefault)
 {
-    optnUseDefaultEditor_[1 - index]->setChecked(false);
-    const bool another = index == 1;
-    chkEditMultiFiles_->setEnabled(another);
-    btnBrowseEditor_->setEnabled(another);
-    lblEditor_->setEnabled(another);
+    (useDefault ? otherButton_ : defaultButton_)->setChecked(false);
+    multiFileCheck_->setEnabled(!useDefault);
+    browseButton_->setEnabled(!useDefault);
+    pathLabel_->setEnabled(!useDefault);
 }
 
-void EditorPage::btnBrowseEditor_Click()
+void EditorPage::browse()
 {
-    const QString path = BrowseEditor(this);
+    session_.showStatus(QString());
+    // The dialog starts at the editor as applied, not as this page shows it.
+    const QString path = dialogs_.chooseEditor(this, session_.settings().editorPath);
     if (!path.isEmpty())
-        lblEditor_->setText(path);
-    update();
+        pathLabel_->setText(path);
 }
 
 } // namespace nudgely

@@ -9,28 +9,36 @@ class QRadioButton;
 
 namespace nudgely {
 
+class PreferencesDialogs;
+class Session;
+
 // The "Data File Editor " page: the desktop's default application, or another editor that
 // may take several files at once.
 class EditorPage final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit EditorPage(QWidget *parent = nullptr);
+    EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *parent = nullptr);
 
     void fill(bool useDefault, const QString &path, bool multiFile);
     bool useDefaultEditor() const;
     QString editorPath() const;
     bool multiFile() const;
 
-    // The two options sit in different boxes; this is what makes them exclude each other.
-    void optnUseDefaultEditor_Click(int index);
-    void btnBrowseEditor_Click();
+public Q_SLOTS:
+    void browse();
 
 private:
-    QRadioButton *optnUseDefaultEditor_[2] = {};
-    QLabel *lblEditor_ = nullptr;
-    QPushButton *btnBrowseEditor_ = nullptr;
-    QCheckBox *chkEditMultiFiles_ = nullptr;
+    // The two options sit in different boxes; this is what makes them exclude each other.
+    void chooseDefault(bool useDefault);
+
+    Session &session_;
+    PreferencesDialogs &dialogs_;
+    QRadioButton *defaultButton_ = nullptr;
+    QRadioButton *otherButton_ = nullptr;
+    QLabel *pathLabel_ = nullptr;
+    QPushButton *browseButton_ = nullptr;
+    QCheckBox *multiFileCheck_ = nullptr;
 };
 
 } // namespace nudgely

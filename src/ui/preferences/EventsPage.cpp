@@ -14,7 +14,7 @@ namespace nudgely {
 
 namespace {
 
-QCheckBox *CheckBox(QWidget *parent, const char *name, const QString &caption, const QString &tip = {})
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QString &tip = {})
 {
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
@@ -22,53 +22,54 @@ QCheckBox *CheckBox(QWidget *parent, const char *name, const QString &caption, c
     return box;
 }
 
-// An up-down with its unit, one line below its check box.
-QSpinBox *UpDown(QWidget *parent, QVBoxLayout *layout, const char *name, int maximum, const QString &unit)
+// A spin box with its unit, one line below its check box.
+QSpinBox *lengthSpin(QWidget *parent, QVBoxLayout *layout, const char *name, int maximum, const QString &unit)
 {
-    auto *upDown = new QSpinBox(parent);
-    upDown->setObjectName(QLatin1String(name));
-    upDown->setRange(1, maximum);
-    upDown->setToolTip(QStringLiteral("specify interval duration"));
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(1, maximum);
+    spin->setToolTip(QStringLiteral("specify interval duration"));
     auto *line = new QHBoxLayout;
     line->addSpacing(24);
-    line->addWidget(upDown);
+    line->addWidget(spin);
     line->addWidget(new QLabel(unit, parent));
     line->addStretch();
     layout->addLayout(line);
-    return upDown;
+    return spin;
 }
 
 } // namespace
 
-EventsPage::EventsPage(QWidget *parent) : QWidget(parent)
+EventsPage::EventsPage(PreferencesDialogs &dialogs, QWidget *parent) : QWidget(parent), dialogs_(dialogs)
 {
     auto *displayed = new QGroupBox(QStringLiteral("Displayed Events"), this);
     auto *displayedLayout = new QVBoxLayout(displayed);
-    chkFilterDates_ =
-        CheckBox(displayed, "chkFilterDates", QStringLiteral("&Only Display Events Occurring In The Next..."));
-    displayedLayout->addWidget(chkFilterDates_);
-    scrlPeriod_ = UpDown(displayed, displayedLayout, "scrlPeriod", 26, QStringLiteral("Weeks"));
-    chkShowMissed_ = CheckBox(displayed, "chkShowMissed", QStringLiteral("Show Events That Occurred In The &Past..."));
-    displayedLayout->addWidget(chkShowMissed_);
-    scrlMissedLength_ = UpDown(displayed, displayedLayout, "scrlMissedLength", 21, QStringLiteral("Days"));
-    chkHideUnknown_ = CheckBox(displayed, "chkHideUnknown",
-                               QStringLiteral("&Hide Unknown Dates (dates which Nudgely can't resolve)"),
-                               QStringLiteral("hide dates Nudgely couldn't resolve"));
-    chkAppendToAge_ = CheckBox(displayed, "chkAppendToAge", QStringLiteral("Append Suffix To A&ge (eg \"1st\", \"2nd\", etc)"),
-                               QStringLiteral("append \"st\", \"nd\", \"rd\", \"th\", etc to ages"));
-    displayedLayout->addWidget(chkHideUnknown_);
-    displayedLayout->addWidget(chkAppendToAge_);
+    filterCheck_ = checkBox(displayed, "filterCheck", QStringLiteral("&Only Display Events Occurring In The Next..."));
+    displayedLayout->addWidget(filterCheck_);
+    filterLengthSpin_ = lengthSpin(displayed, displayedLayout, "filterLengthSpin", 26, QStringLiteral("Weeks"));
+    showMissedCheck_ =
+        checkBox(displayed, "showMissedCheck", QStringLiteral("Show Events That Occurred In The &Past..."));
+    displayedLayout->addWidget(showMissedCheck_);
+    missedLengthSpin_ = lengthSpin(displayed, displayedLayout, "missedLengthSpin", 21, QStringLiteral("Days"));
+    hideUnknownCheck_ = checkBox(displayed, "hideUnknownCheck",
+                                 QStringLiteral("&Hide Unknown Dates (dates which Nudgely can't resolve)"),
+                                 QStringLiteral("hide dates Nudgely couldn't resolve"));
+    appendToAgeCheck_ =
+        checkBox(displayed, "appendToAgeCheck", QStringLiteral("Append Suffix To A&ge (eg \"1st\", \"2nd\", etc)"),
+                 QStringLiteral("append \"st\", \"nd\", \"rd\", \"th\", etc to ages"));
+    displayedLayout->addWidget(hideUnknownCheck_);
+    displayedLayout->addWidget(appendToAgeCheck_);
 
     auto *font = new QGroupBox(QStringLiteral("Events Font"), this);
     auto *change = new QPushButton(QStringLiteral("Change &Font..."), font);
-    change->setObjectName(QStringLiteral("btnSpecifyEventsFont"));
+    change->setObjectName(QStringLiteral("fontButton"));
     change->setToolTip(QStringLiteral("specify font to use for displaying events"));
-    connect(change, &QPushButton::clicked, this, &EventsPage::btnSpecifyEventsFont_Click);
-    lblSampleEventsFont_ = new QLabel(font);
-    lblSampleEventsFont_->setObjectName(QStringLiteral("lblSampleEventsFont"));
+    connect(change, &QPushButton::clicked, this, &EventsPage::chooseFont);
+    fontSample_ = new QLabel(font);
+    fontSample_->setObjectName(QStringLiteral("fontSample"));
     auto *fontLayout = new QHBoxLayout(font);
     fontLayout->addWidget(change);
-    fontLayout->addWidget(lblSampleEventsFont_, 1);
+    fontLayout->addWidget(fontSample_, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(displayed);
@@ -76,16 +77,16 @@ EventsPage::EventsPage(QWidget *parent) : QWidget(parent)
     layout->addStretch();
 }
 
-void EventsPage::fillDisplay(bool hideUnknown, bool appendToAge, bool filter, int filterLength, bool showMissed,
-                             int missedLength)
+void EventsPage::fill(bool hideUnknown, bool appendToAge, bool filter, int filterLength, bool showMissed,
+                      int missedLength)
 {
-    chkHideUnknown_->setChecked(hideUnknown);
-    chkAppendToAge_->setChecked(appendToAge);
-    chkFilterDates_->setChecked(filter);
+    hideUnknownCheck_->setChecked(hideUnknown);
+    appendToAgeCheck_->setChecked(appendToAge);
+    filterCheck_->setChecked(filter);
     // A stored length outside the range shows its nearest end.
-    scrlPeriod_->setValue(filterLength);
-    chkShowMissed_->setChecked(showMissed);
-    scrlMissedLength_->setValue(missedLength);
+    filterLengthSpin_->setValue(filterLength);
+    showMissedCheck_->setChecked(showMissed);
+    missedLengthSpin_->setValue(missedLength);
 }
 
 void EventsPage::setWorkingFont(const QString &name, double size, bool bold, bool italic)
@@ -94,36 +95,37 @@ void EventsPage::setWorkingFont(const QString &name, double size, bool bold, boo
     fontSize_ = size;
     bold_ = bold;
     italic_ = italic;
+    showFontSample();
 }
 
 bool EventsPage::hideUnknown() const
 {
-    return chkHideUnknown_->isChecked();
+    return hideUnknownCheck_->isChecked();
 }
 
 bool EventsPage::appendToAge() const
 {
-    return chkAppendToAge_->isChecked();
+    return appendToAgeCheck_->isChecked();
 }
 
 bool EventsPage::filter() const
 {
-    return chkFilterDates_->isChecked();
+    return filterCheck_->isChecked();
 }
 
 int EventsPage::filterLength() const
 {
-    return scrlPeriod_->value();
+    return filterLengthSpin_->value();
 }
 
 bool EventsPage::showMissed() const
 {
-    return chkShowMissed_->isChecked();
+    return showMissedCheck_->isChecked();
 }
 
 int EventsPage::missedLength() const
 {
-    return scrlMissedLength_->value();
+    return missedLengthSpin_->value();
 }
 
 QFont EventsPage::workingFont() const
@@ -135,25 +137,23 @@ QFont EventsPage::workingFont() const
     return font;
 }
 
-void EventsPage::btnSpecifyEventsFont_Click()
+void EventsPage::chooseFont()
 {
-    const auto chosen = CurrentPreferencesDialogs().chooseFont(this, workingFont());
-    if (!chosen)
-        return;
-    setWorkingFont(chosen->family(), chosen->pointSizeF(), chosen->bold(), chosen->italic());
-    DisplaySampleEventsFont();
+    const auto chosen = dialogs_.chooseFont(this, workingFont());
+    if (chosen)
+        setWorkingFont(chosen->family(), chosen->pointSizeF(), chosen->bold(), chosen->italic());
 }
 
-void EventsPage::DisplaySampleEventsFont()
+void EventsPage::showFontSample()
 {
-    lblSampleEventsFont_->setFont(workingFont());
+    fontSample_->setFont(workingFont());
     QString caption = fontName_;
     if (bold_)
         caption += QStringLiteral(", bold");
     if (italic_)
         caption += QStringLiteral(", italic");
     caption += QStringLiteral(", size ") + QString::number(fontSize_, 'g', 6);
-    lblSampleEventsFont_->setText(caption);
+    fontSample_->setText(caption);
 }
 
 } // namespace nudgely

@@ -9,17 +9,18 @@ class QSpinBox;
 
 namespace nudgely {
 
-// The "Events " page: the periods around today, hiding bad dates, age suffixes, and the
-// font of the events list.
+class PreferencesDialogs;
+
+// The "Events " page: the periods around today, hiding unreadable dates, age suffixes, and
+// the font of the events list.
 class EventsPage final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit EventsPage(QWidget *parent = nullptr);
+    explicit EventsPage(PreferencesDialogs &dialogs, QWidget *parent = nullptr);
 
-    void fillDisplay(bool hideUnknown, bool appendToAge, bool filter, int filterLength, bool showMissed,
-                     int missedLength);
-    // The font the dialog works on until Apply.
+    void fill(bool hideUnknown, bool appendToAge, bool filter, int filterLength, bool showMissed, int missedLength);
+    // The font the dialog works on until Apply; the sample shows it.
     void setWorkingFont(const QString &name, double size, bool bold, bool italic);
 
     bool hideUnknown() const;
@@ -32,20 +33,23 @@ public:
     double fontSize() const { return fontSize_; }
     bool fontBold() const { return bold_; }
     bool fontItalic() const { return italic_; }
+    QLabel *fontSample() const { return fontSample_; }
 
-    void btnSpecifyEventsFont_Click();
-    void DisplaySampleEventsFont();
+public Q_SLOTS:
+    void chooseFont();
 
 private:
     QFont workingFont() const;
+    void showFontSample();
 
-    QCheckBox *chkFilterDates_ = nullptr;
-    QSpinBox *scrlPeriod_ = nullptr;
-    QCheckBox *chkShowMissed_ = nullptr;
-    QSpinBox *scrlMissedLength_ = nullptr;
-    QCheckBox *chkHideUnknown_ = nullptr;
-    QCheckBox *chkAppendToAge_ = nullptr;
-    QLabel *lblSampleEventsFont_ = nullptr;
+    PreferencesDialogs &dialogs_;
+    QCheckBox *filterCheck_ = nullptr;
+    QSpinBox *filterLengthSpin_ = nullptr;
+    QCheckBox *showMissedCheck_ = nullptr;
+    QSpinBox *missedLengthSpin_ = nullptr;
+    QCheckBox *hideUnknownCheck_ = nullptr;
+    QCheckBox *appendToAgeCheck_ = nullptr;
+    QLabel *fontSample_ = nullptr;
     QString fontName_;
     double fontSize_ = 8;
     bool bold_ = false;

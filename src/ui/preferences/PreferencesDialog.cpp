@@ -1,13 +1,9 @@
 #include "ui/preferences/PreferencesDialog.h"
 
-#include "config/Settings.h"
+#include "app/Session.h"
 #include "config/WindowGeometry.h"
-#include "eventlist/EventListBuilder.h"
-#include "events/DataFileReader.h"
-#include "events/OccurrenceResolver.h"
-#include "startup/StatusMessages.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/WindowUtilities.h"
+#include "ui/common/ScreenMetrics.h"
+#include "ui/preferences/DataFileListModel.h"
 #include "ui/preferences/DataFilesPage.h"
 #include "ui/preferences/DateFormatPage.h"
 #include "ui/preferences/EditorPage.h"
@@ -23,17 +19,18 @@
 
 namespace nudgely {
 
-frmOptions::frmOptions(frmMain *owner) : QDialog(owner), owner_(owner)
+PreferencesDialog::PreferencesDialog(Session &session, PreferencesDialogs *dialogs, QWidget *owner)
+    : QDialog(owner), session_(session), dialogs_(dialogs ? *dialogs : qtDialogs_)
 {
-    setObjectName(QStringLiteral("frmOptions"));
+    setObjectName(QStringLiteral("preferencesDialog"));
     setWindowTitle(QStringLiteral("Nudgely Preferences"));
     tabs_ = new QTabWidget(this);
     tabs_->setUsesScrollButtons(false); // every page's tab in sight
-    dataFiles_ = new DataFilesPage(tabs_);
+    dataFiles_ = new DataFilesPage(session, dialogs_, tabs_);
     dateFormat_ = new DateFormatPage(tabs_);
-    events_ = new EventsPage(tabs_);
+    events_ = new EventsPage(dialogs_, tabs_);
     windows_ = new WindowsPage(tabs_);
-    editor_ = new EditorPage(tabs_);
+    editor_ = new EditorPage(session, dialogs_, tabs_);
     tabs_->addTab(dataFiles_, QStringLiteral("Data Files "));
     tabs_->addTab(dateFormat_, QStringLiteral("Date Format "));
     tabs_->addTab(events_, QStringLiteral("Events "));
@@ -42,83 +39,81 @@ frmOptions::frmOptions(frmMain *owner) : QDialog(owner), owner_(owner)
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    QPushButton *apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::ApplyRole);
-    apply->setObjectName(QStringLiteral("btnApply"));
-    connect(ok, &QPushButton::clicked, this, &frmOptions::btnOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmOptions::btnCancel_Click);
-    connect(apply, &QPushButton::clicked, this, &frmOptions::btnApply_Click);
-    connect(windows_->centreNowButton(), &QPushButton::clicked, this, &frmOptions::btnCentreNow_Click);
-    connect(windows_->resetButton(), &QPushButton::clicked, this, &frmOptions::btnReset_Click);
+    QPushButton *cancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    QPushButton *applyButton = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::ApplyRole);
+    applyButton->setObjectName(QStringLiteral("applyButton"));
+    connect(ok, &QPushButton::clicked, this, &PreferencesDialog::applyAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &PreferencesDialog::cancel);
+    connect(applyButton, &QPushButton::clicked, this, &PreferencesDialog::apply);
+    connect(windows_->centreNowButton(), &QPushButton::clicked, this, &PreferencesDialog::centreWindowRequested);
+    connect(windows_->resetButton(), &QPushButton::clicked, this, &PreferencesDialog::defaultWindowSizeRequested);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
-    Form_Load();
+    setFixedSize(sizeHint());
+    restorePosition();
 }
 
-void frmOptions::Form_Load()
+void PreferencesDialog::restorePosition()
 {
-    setFixedSize(sizeHint());
-    twipsPerPixel_ = ScreenTwipsPerPixel(screen());
+    twipsPerPixel_ = screenTwipsPerPixel(screen());
     const QRect screenRect = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
+    const DialogPosition stored = session_.storedDialogPosition();
     // With no stored position the dialog is centred on the screen.
-    setLeftTwips_ = ReadTwips(QStringLiteral("frmOLeft"))
-                        .value_or((screenRect.width() - width()) * twipsPerPixel_ / 2.0);
-    setTopTwips_ = ReadTwips(QStringLiteral("frmOTop"))
-                       .value_or((screenRect.height() - height()) * twipsPerPixel_ / 2.0);
-    setPosition_ = QPoint(TwipsToPixels(setLeftTwips_, twipsPerPixel_), TwipsToPixels(setTopTwips_, twipsPerPixel_));
+    setLeftTwips_ = stored.left.value_or((screenRect.width() - width()) * twipsPerPixel_ / 2.0);
+    setTopTwips_ = stored.top.value_or((screenRect.height() - height()) * twipsPerPixel_ / 2.0);
+    setPosition_ = QPoint(twipsToPixels(setLeftTwips_, twipsPerPixel_), twipsToPixels(setTopTwips_, twipsPerPixel_));
     move(setPosition_);
 }
 
-void frmOptions::Form_Unload()
+void PreferencesDialog::storePosition()
 {
-    if (unloaded_)
+    if (positionStored_)
         return;
-    unloaded_ = true;
+    positionStored_ = true;
     const QPoint position = pos();
     const auto twips = [this](int pixels, int setPixels, double setTwips) {
         return pixels == setPixels ? setTwips : double(pixels) * twipsPerPixel_;
     };
-    WriteTwips(QStringLiteral("frmOTop"), twips(position.y(), setPosition_.y(), setTopTwips_));
-    WriteTwips(QStringLiteral("frmOLeft"), twips(position.x(), setPosition_.x(), setLeftTwips_));
+    session_.saveDialogPosition(twips(position.x(), setPosition_.x(), setLeftTwips_),
+                                twips(position.y(), setPosition_.y(), setTopTwips_));
 }
 
-void frmOptions::closeEvent(QCloseEvent *event)
+void PreferencesDialog::closeEvent(QCloseEvent *event)
 {
     // The close box unloads the dialog; the next opening loads it afresh.
-    Form_Unload();
+    storePosition();
     event->accept();
     deleteLater();
 }
 
-void frmOptions::FillFromSettings()
+void PreferencesDialog::fillFromSettings()
 {
-    const SettingsRecord &s = Settings;
-    ShowStatus(QString());
-    dataFiles_->ShowDatafiles();
-    dateFormat_->fill(s.Delimiter, s.DayPos, s.MonthPos, s.YearPos);
-    events_->fillDisplay(s.HideUnknown != 0, s.AppendToAge != 0, s.Filter != 0, s.FilterLength, s.ShowMissed != 0,
-                         s.MissedLength);
-    editor_->fill(s.UseDefault == 1, s.Path, s.MultiFile != 0);
-    windows_->fill(s.Centre == 1, s.AutoStart != 0);
-    events_->setWorkingFont(s.FontName, s.FontSize, s.FontStyle & 1, s.FontStyle & 2);
-    events_->DisplaySampleEventsFont();
+    const Settings &s = session_.settings();
+    session_.showStatus(QString());
+    dataFiles_->showDataFiles();
+    dateFormat_->fill(s.delimiter, s.dayPos, s.monthPos, s.yearPos);
+    events_->fill(s.hideUnknown != 0, s.appendToAge != 0, s.filter != 0, s.filterLength, s.showMissed != 0,
+                  s.missedLength);
+    editor_->fill(s.useDefaultEditor == 1, s.editorPath, s.multiFile != 0);
+    windows_->fill(s.centre == 1, s.autoStart);
+    events_->setWorkingFont(s.fontName, s.fontSize, s.fontStyle & 1, s.fontStyle & 2);
 }
 
-void frmOptions::ShowCurrentSettings()
+void PreferencesDialog::showCurrentSettings()
 {
-    FillFromSettings();
+    fillFromSettings();
     exec();
 }
 
-WorkingPreferences frmOptions::working() const
+WorkingPreferences PreferencesDialog::working() const
 {
     WorkingPreferences w;
-    w.files = dataFiles_->workingFiles();
+    w.files = dataFiles_->model()->rows();
     w.hideUnknown = events_->hideUnknown();
     w.appendToAge = events_->appendToAge();
     w.delimiter = dateFormat_->delimiterIndex();
@@ -139,51 +134,34 @@ WorkingPreferences frmOptions::working() const
     return w;
 }
 
-void frmOptions::setEventsFont(const QFont &font)
+void PreferencesDialog::setListFont(const QFont &font)
 {
-    dataFiles_->setEventsFont(font);
+    dataFiles_->setListFont(font);
 }
 
-void frmOptions::btnApply_Click()
+void PreferencesDialog::apply()
 {
-    const ApplyOutcome outcome = ApplyPreferences(working());
-    if (outcome.reloadNeeded) {
-        ReadDataFiles();
-        ResolveEvents();
-    }
-    if (outcome.redisplayNeeded) {
-        DisplayEvents();
-        owner_->ApplyEventsFont();
-    }
+    Q_EMIT applied(session_.applyPreferences(working()));
 }
 
-void frmOptions::btnOK_Click()
+void PreferencesDialog::applyAndClose()
 {
     hide();
-    owner_->repaint();
-    ShowStatus(QString());
-    btnApply_Click();
+    if (parentWidget())
+        parentWidget()->repaint();
+    session_.showStatus(QString());
+    apply();
 }
 
-void frmOptions::btnCancel_Click()
+void PreferencesDialog::cancel()
 {
     hide();
-    ShowStatus(QString());
+    session_.showStatus(QString());
 }
 
-void frmOptions::reject()
+void PreferencesDialog::reject()
 {
-    btnCancel_Click();
-}
-
-void frmOptions::btnCentreNow_Click()
-{
-    owner_->menuCentreNow_Click();
-}
-
-void frmOptions::btnReset_Click()
-{
-    owner_->menuDefaultWindowSize_Click();
+    cancel();
 }
 
 } // namespace nudgely

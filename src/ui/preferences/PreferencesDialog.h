@@ -1,9 +1,9 @@
 #pragma once
 
 #include "config/PreferencesApply.h"
+#include "ui/preferences/PreferencesDialogs.h"
 
 #include <QDialog>
-#include <QRect>
 
 class QTabWidget;
 
@@ -13,33 +13,27 @@ class DataFilesPage;
 class DateFormatPage;
 class EditorPage;
 class EventsPage;
+class Session;
 class WindowsPage;
-class frmMain;
 
 // The preferences dialog: five pages of working values that reach the settings only with
-// Apply or OK. It is loaded, hidden, when the main window starts, and keeps its position.
-class frmOptions final : public QDialog {
+// Apply or OK. It keeps its position; the close box unloads it.
+class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmOptions(frmMain *owner);
+    // dialogs answers the file, colour and font dialogs; Qt's own when it is null.
+    PreferencesDialog(Session &session, PreferencesDialogs *dialogs, QWidget *owner);
 
     // Fills every control from the settings and shows the dialog modally.
-    void ShowCurrentSettings();
+    void showCurrentSettings();
     // The filling alone.
-    void FillFromSettings();
-    // Stores the dialog's position; it runs once, when the dialog goes.
-    void Form_Unload();
-
-    void btnApply_Click();
-    void btnOK_Click();
-    void btnCancel_Click();
-    void btnCentreNow_Click();
-    void btnReset_Click();
-
+    void fillFromSettings();
     // What the controls hold, as Apply takes it.
     WorkingPreferences working() const;
-    void setEventsFont(const QFont &font);
+    void setListFont(const QFont &font);
+    // Stores the dialog's position; it runs once, when the dialog goes.
+    void storePosition();
 
     QTabWidget *tabs() const { return tabs_; }
     DataFilesPage *dataFilesPage() const { return dataFiles_; }
@@ -48,14 +42,28 @@ public:
     WindowsPage *windowsPage() const { return windows_; }
     EditorPage *editorPage() const { return editor_; }
 
+public Q_SLOTS:
+    void apply();
+    void applyAndClose();
+    void cancel();
+
+Q_SIGNALS:
+    // After Apply has stored the values and reloaded or redisplayed the list.
+    void applied(const ApplyOutcome &outcome);
+    // "Centre Now" and "Reset" act on the main window at once.
+    void centreWindowRequested();
+    void defaultWindowSizeRequested();
+
 protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
+    void restorePosition();
 
-    frmMain *owner_;
+    Session &session_;
+    QtPreferencesDialogs qtDialogs_;
+    PreferencesDialogs &dialogs_;
     QTabWidget *tabs_ = nullptr;
     DataFilesPage *dataFiles_ = nullptr;
     DateFormatPage *dateFormat_ = nullptr;
@@ -67,7 +75,7 @@ private:
     double setTopTwips_ = 0;
     QPoint setPosition_;
     int twipsPerPixel_ = 15;
-    bool unloaded_ = false;
+    bool positionStored_ = false;
 };
 
 } // namespace nudgely

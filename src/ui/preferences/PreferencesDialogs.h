@@ -23,13 +23,14 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
 };
 
-// nullptr restores the real dialogs.
-void InstallPreferencesDialogs(PreferencesDialogs *dialogs);
-PreferencesDialogs &CurrentPreferencesDialogs();
-
-// The data file dialog: an existing file, or the name of a new one. "" when cancelled.
-QString BrowseDataFile(QWidget *parent, bool existing);
-// The editor program dialog, starting at the configured editor. "" when cancelled.
-QString BrowseEditor(QWidget *parent);
+// Qt's own dialogs.
+class QtPreferencesDialogs final : public PreferencesDialogs {
+public:
+    QString openDataFile(QWidget *parent) override;
+    QString newDataFile(QWidget *parent) override;
+    QString chooseEditor(QWidget *parent, const QString &current) override;
+    std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+};
 
 } // namespace nudgely

@@ -19,14 +19,15 @@ public:
     bool centre() const;
     bool autoStart() const;
 
-    QPushButton *centreNowButton() const { return btnCentreNow_; }
-    QPushButton *resetButton() const { return btnReset_; }
+    QPushButton *centreNowButton() const { return centreNowButton_; }
+    QPushButton *resetButton() const { return resetButton_; }
 
 private:
-    QCheckBox *chkAutoStart_ = nullptr;
-    QRadioButton *optnCentreForm_[2] = {}; // 0 centred, 1 remembered
-    QPushButton *btnCentreNow_ = nullptr;
-    QPushButton *btnReset_ = nullptr;
+    QCheckBox *autoStartCheck_ = nullptr;
+    QRadioButton *rememberButton_ = nullptr;
+    QRadioButton *centreButton_ = nullptr;
+    QPushButton *centreNowButton_ = nullptr;
+    QPushButton *resetButton_ = nullptr;
 };
 
 } // namespace nudgely

@@ -1,0 +1,35 @@
+#include "ui/main/WindowProgram.h"
+
+#include "app/Listing.h"
+#include "app/Session.h"
+#include "app/Startup.h"
+#include "app/Version.h"
+#include "ui/common/MessageBoxPresenter.h"
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace nudgely {
+
+int runWindow(int argc, char **argv, const ProgramOptions &options)
+{
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Nudgely"));
+    app.setApplicationVersion(QLatin1String(VersionString));
+    app.setDesktopFileName(QStringLiteral("nudgely"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nudgely.svg")));
+
+    MessageBoxPresenter messages;
+    const AppPaths paths = AppPaths::forThisProgram();
+    const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
+    if (!configPath)
+        return ExitConfigurationProblem;
+    Session session(paths, *configPath, messages);
+    session.clock().setToday(options.today);
+    MainWindow window(session);
+    window.load();
+    return app.exec();
+}
+
+} // namespace nudgely

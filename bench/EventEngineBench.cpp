@@ -1,57 +1,87 @@
 #include "config/Settings.h"
+#include "eventlist/EventList.h"
 #include "events/DataFileReader.h"
-#include "events/EventTables.h"
+#include "events/EventTable.h"
 #include "events/OccurrenceResolver.h"
-#include "events/Today.h"
 
 #include <QDir>
 #include <QString>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace nudgely {
 namespace {
 
+const QDate Today(2026, 12, 5);
+
 // The workload folders come from bench/gen_workload.py (scripts/bench makes them).
-bool ConfigureWorkload(benchmark::State &state, const char *variable)
+QStringList workloadFiles(benchmark::State &state, const char *variable)
 {
     const QString folder = qEnvironmentVariable(variable);
     if (folder.isEmpty() || !QDir(folder).exists(QStringLiteral("events01.txt"))) {
         state.SkipWithError("set NUDGELY_WORKLOAD and NUDGELY_WORKLOAD_OLD to generated workloads");
-        return false;
+        return {};
     }
-    Settings = SettingsRecord();
-    DataFiles = {};
-    for (int slot = 1; slot <= MaxDataFiles; ++slot)
-        DataFiles[slot].szFileName = QDir(folder).filePath(QStringLiteral("events%1.txt").arg(slot, 2, 10, QLatin1Char('0')));
-    SetToday(QDate(2026, 12, 5));
-    return true;
+    QStringList files;
+    for (int slot = 1; slot <= 20; ++slot)
+        files.append(QDir(folder).filePath(QStringLiteral("events%1.txt").arg(slot, 2, 10, QLatin1Char('0'))));
+    return files;
 }
 
-void ReadAndResolveReferenceWorkload(benchmark::State &state)
+EventTable readFiles(const QStringList &files)
 {
-    if (!ConfigureWorkload(state, "NUDGELY_WORKLOAD"))
-        return;
+    EventTable table;
+    for (int slot = 0; slot < files.size(); ++slot) {
+        if (auto content = readDataFile(files[slot]))
+            table.addFile(slot, std::move(content->text));
+    }
+    return table;
+}
+
+const DateFormat DayMonthYear = DateFormat::fromSettings(0, 1, 2);
+
+void readAndResolveReferenceWorkload(benchmark::State &state)
+{
+    const QStringList files = workloadFiles(state, "NUDGELY_WORKLOAD");
+    std::size_t events = 0;
     for (auto _ : state) {
-        ReadDataFiles();
-        ResolveEvents();
+        EventTable table = readFiles(files);
+        resolveEvents(table, DayMonthYear, Today);
+        events = table.events().size();
     }
-    state.counters["events"] = EventCount;
+    state.counters["events"] = static_cast<double>(events);
 }
-BENCHMARK(ReadAndResolveReferenceWorkload)->Unit(benchmark::kMillisecond);
+BENCHMARK(readAndResolveReferenceWorkload)->Unit(benchmark::kMillisecond);
 
-void ResolveOldDatesWorkload(benchmark::State &state)
+void resolveOldDatesWorkload(benchmark::State &state)
 {
-    if (!ConfigureWorkload(state, "NUDGELY_WORKLOAD_OLD"))
-        return;
-    ReadDataFiles();
+    const QStringList files = workloadFiles(state, "NUDGELY_WORKLOAD_OLD");
+    EventTable table = readFiles(files);
     for (auto _ : state)
-        ResolveEvents();
-    state.counters["events"] = EventCount;
+        resolveEvents(table, DayMonthYear, Today);
+    state.counters["events"] = static_cast<double>(table.events().size());
 }
-BENCHMARK(ResolveOldDatesWorkload)->Unit(benchmark::kMillisecond);
+BENCHMARK(resolveOldDatesWorkload)->Unit(benchmark::kMillisecond);
+
+// What the window's load chain does below the view: read, resolve, every event a row,
+// sorted by time left.
+void loadChainWithAllRows(benchmark::State &state)
+{
+    const QStringList files = workloadFiles(state, "NUDGELY_WORKLOAD");
+    Settings settings;
+    settings.filter = 0;
+    const DataFileList colours{};
+    EventTable table;
+    EventList list(table);
+    for (auto _ : state) {
+        table = readFiles(files);
+        resolveEvents(table, DayMonthYear, Today);
+        list.rebuild(settings, colours);
+        list.sort(SortOrder());
+    }
+    state.counters["rows"] = static_cast<double>(list.rows().size());
+}
+BENCHMARK(loadChainWithAllRows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace nudgely

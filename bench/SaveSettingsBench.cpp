@@ -1,6 +1,4 @@
-#include "config/Settings.h"
-#include "events/EventTables.h"
-#include "startup/AppPaths.h"
+#include "config/SettingsStore.h"
 
 #include <QTemporaryDir>
 
@@ -10,24 +8,27 @@ namespace nudgely {
 namespace {
 
 // The worst case of a save: all 20 data file slots in use, over an existing file.
-void SaveSettingsWithTwentyDataFiles(benchmark::State &state)
+void saveSettingsWithTwentyDataFiles(benchmark::State &state)
 {
     QTemporaryDir dir;
-    IniFilePath = dir.filePath(QStringLiteral("Nudgely.ini"));
-    for (int slot = 1; slot <= MaxDataFiles; ++slot)
-        DataFiles[slot] = {QStringLiteral("/home/user/Documents/events/file-%1.txt").arg(slot),
-                           1, 16777215, 0, 65535, 16777215, 12632256};
-    Settings.Path = QStringLiteral("/usr/bin/gedit");
-    SaveSettings();
-
+    const QString path = dir.filePath(QStringLiteral("Nudgely.ini"));
+    Settings settings;
+    settings.editorPath = QStringLiteral("/usr/bin/gedit");
+    DataFileList files;
+    for (int slot = 0; slot < MaxDataFiles; ++slot)
+        files[static_cast<std::size_t>(slot)] = {QStringLiteral("/home/user/Documents/events/file-%1.txt").arg(slot + 1),
+                                                 NewFileColours};
     int round = 0;
     for (auto _ : state) {
         // Change something so that every save really writes.
-        Settings.FilterLength = static_cast<quint8>(1 + (++round % 26));
-        SaveSettings();
+        settings.filterLength = static_cast<quint8>(1 + (++round % 26));
+        ConfigEdit edit(path);
+        writeSettings(edit, settings, files);
+        if (edit.commit() != 0)
+            state.SkipWithError("the configuration file could not be written");
     }
 }
-BENCHMARK(SaveSettingsWithTwentyDataFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(saveSettingsWithTwentyDataFiles)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace nudgely

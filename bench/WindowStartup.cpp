@@ -1,12 +1,12 @@
-// Opens the main window on a configuration file as the program does, waits until the grid
-// has painted its rows, then times a full reload (read, resolve, list, view update) and
-// exits. bench/window-timing.sh times the whole process from outside.
+// Opens the main window on a configuration file as the program does, waits until the list
+// has painted its rows, then times a full reload (read, resolve, rows, sort, model reset and
+// the view's update) and exits. bench/window-timing.sh times the whole process from outside.
 
-#include "events/Today.h"
-#include "startup/AppPaths.h"
-#include "ui/main/GridView.h"
+#include "app/Session.h"
+#include "ui/common/MessageBoxPresenter.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -15,7 +15,7 @@
 
 namespace {
 
-// Counts paints of the grid's rows.
+// Counts paints of the list's rows.
 class PaintCounter final : public QObject {
 public:
     int paints = 0;
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-void WaitForPaint(PaintCounter &counter)
+void waitForPaint(PaintCounter &counter)
 {
     const int before = counter.paints;
     while (counter.paints == before)
@@ -45,23 +45,24 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s CONFIGURATION-FILE [--reload]\n", argv[0]);
         return 2;
     }
-    nudgely::IniFilePath = QString::fromLocal8Bit(argv[1]);
-    nudgely::SetToday(QDate(2026, 12, 5));
+    nudgely::MessageBoxPresenter messages;
+    nudgely::Session session(nudgely::AppPaths::forThisProgram(), QString::fromLocal8Bit(argv[1]), messages);
+    session.clock().setToday(QDate(2026, 12, 5));
 
-    nudgely::frmMain window;
+    nudgely::MainWindow window(session);
     PaintCounter counter;
-    window.gridView()->viewport()->installEventFilter(&counter);
-    window.Form_Load();
-    WaitForPaint(counter);
+    window.listView()->viewport()->installEventFilter(&counter);
+    window.load();
+    waitForPaint(counter);
 
     if (argc > 2 && QByteArray(argv[2]) == "--reload") {
         QElapsedTimer timer;
         timer.start();
-        window.menuReloadDatafiles_Click();
-        window.gridView()->viewport()->update();
-        WaitForPaint(counter);
+        window.reloadDataFiles();
+        window.listView()->viewport()->update();
+        waitForPaint(counter);
         std::printf("load chain with view update: %.1f ms, %d rows\n", timer.nsecsElapsed() / 1e6,
-                    window.gridView()->model()->rowCount());
+                    window.listView()->model()->rowCount());
     }
     return 0;
 }

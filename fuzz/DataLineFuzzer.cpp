@@ -1,14 +1,10 @@
-// Feeds arbitrary bytes through the data file reader, the date field classification and the
+// Feeds arbitrary bytes through the data file reader, the date field parsing and the
 // occurrence resolution, and checks what every resolved event must satisfy.
 
-#include "config/Settings.h"
-#include "config/TextDecoding.h"
-#include "events/DataFileReader.h"
-#include "events/EventTables.h"
+#include "events/DataLine.h"
+#include "events/EventTable.h"
 #include "events/OccurrenceResolver.h"
-#include "events/Today.h"
-
-#include <QBuffer>
+#include "text/TextDecoding.h"
 
 #include <array>
 #include <cstdint>
@@ -21,26 +17,27 @@ using namespace nudgely;
 const std::array<QDate, 8> Todays = {QDate(2026, 12, 5), QDate(2027, 12, 31), QDate(2028, 1, 1), QDate(2028, 2, 29),
                                      QDate(2100, 3, 1),  QDate(100, 1, 1),    QDate(9999, 12, 31), QDate(1970, 1, 1)};
 
-void Require(bool condition)
+void require(bool condition)
 {
     if (!condition)
         std::abort();
 }
 
-void CheckEvent(const EventRecord &event, const QDate &today)
+void checkEvent(const Event &event, const QDate &today)
 {
-    if (event.blnBadDate)
+    if (event.badDate)
         return;
-    Require(event.dtNext.isValid() && event.dtLast.isValid());
-    Require(event.intDaysToNext == today.daysTo(event.dtNext));
-    Require(event.intDaysToLast == today.daysTo(event.dtLast));
-    if (event.bytFlags & OneOffFlag) {
-        Require(event.dtLast == event.dtNext);
-        Require(event.szAge == QStringLiteral(" "));
+    const qint64 day = today.toJulianDay();
+    require(event.daysToNext == event.next - day);
+    require(event.daysToLast == event.last - day);
+    require(QDate::fromJulianDay(event.next).isValid() && QDate::fromJulianDay(event.last).isValid());
+    if (event.oneOff) {
+        require(event.last == event.next);
+        require(!event.age);
         return;
     }
-    Require(event.intDaysToNext >= 0);
-    Require(event.szAge == QStringLiteral(" ") || event.szAge.toInt() >= 0);
+    require(event.daysToNext >= 0);
+    require(!event.age || *event.age >= 0);
 }
 
 } // namespace
@@ -51,23 +48,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     // The first bytes choose the date format and today, so that every order, delimiter and
     // edge of the calendar is explored; index 3 is a delimiter outside the list.
-    Settings = SettingsRecord();
-    Settings.Delimiter = data[0] % 4;
-    Settings.DayPos = data[1] % 5;
-    Settings.MonthPos = data[2] % 5;
+    const DateFormat format = DateFormat::fromSettings(data[0] % 4, data[1] % 5, data[2] % 5);
     const QDate today = Todays[data[3] % Todays.size()];
-    SetToday(today);
     const QByteArray bytes(reinterpret_cast<const char *>(data + 4), static_cast<qsizetype>(size - 4));
+    const QString text = decodeText(bytes);
 
-    // One line on its own, then the same bytes as a whole file of lines.
-    ResetEvents();
-    ParseDataLine(DecodeText(bytes), 1);
-    QBuffer file;
-    file.setData(bytes);
-    file.open(QIODevice::ReadOnly);
-    ReadDataLines(file, 2);
-    ResolveEvents();
-    for (int i = 1; i <= EventCount; ++i)
-        CheckEvent(Events[static_cast<std::size_t>(i)], today);
+    // One line on its own: its parts lie within it.
+    if (const auto line = parseDataLine(text)) {
+        require(line->description.isEmpty() || (line->description.data() >= text.data() &&
+                                                 line->description.data() + line->description.size() <= text.data() + text.size()));
+    }
+    // The same text as a whole file of lines.
+    EventTable table;
+    table.addFile(1, text);
+    resolveEvents(table, format, today);
+    for (const Event &event : table.events())
+        checkEvent(event, today);
     return 0;
 }

@@ -133,6 +133,26 @@ struct SortCell {
     QStringView text;
 };
 
+// Case-insensitive, as QStringView::compare is, with plain ASCII compared directly: most
+// descriptions are nothing else, and the library folds every character through its tables.
+int compareWithoutCase(QStringView a, QStringView b)
+{
+    const qsizetype common = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return a.mid(i).compare(b.mid(i), Qt::CaseInsensitive);
+        if (x == y)
+            continue;
+        x = (x >= u'A' && x <= u'Z') ? x + 32 : x;
+        y = (y >= u'A' && y <= u'Z') ? y + 32 : y;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
 int compareCells(const SortCell &a, const SortCell &b)
 {
     // Every number before every text; a mixed pair compared as text would make the order
@@ -141,7 +161,7 @@ int compareCells(const SortCell &a, const SortCell &b)
         return a.isNumber ? -1 : 1;
     if (a.isNumber)
         return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
-    return a.text.compare(b.text, Qt::CaseInsensitive);
+    return compareWithoutCase(a.text, b.text);
 }
 
 const char *ordinalSuffix(int number)

@@ -4,14 +4,14 @@ namespace nudgely {
 
 namespace {
 
-qint64 floorDiv(qint64 a, qint64 b)
+constexpr qint64 floorDiv(qint64 a, qint64 b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
 // Julian day of a proleptic Gregorian date, for any year: QDate's own conversion goes
 // through its calendar system, several times slower, and runs for every event.
-qint64 julianDay(qint64 year, int month, int day)
+constexpr qint64 julianDay(qint64 year, int month, int day)
 {
     const qint64 y = month <= 2 ? year - 1 : year;
     const qint64 era = floorDiv(y, 400);
@@ -21,16 +21,19 @@ qint64 julianDay(qint64 year, int month, int day)
     return era * 146097 + dayOfEra + 1721120;
 }
 
+constexpr DayNumber FirstDay = static_cast<DayNumber>(julianDay(100, 1, 1));
+constexpr DayNumber LastDay = static_cast<DayNumber>(julianDay(9999, 12, 31));
+
 } // namespace
 
 DayNumber firstCalendarDay()
 {
-    return static_cast<DayNumber>(julianDay(100, 1, 1));
+    return FirstDay;
 }
 
 DayNumber lastCalendarDay()
 {
-    return static_cast<DayNumber>(julianDay(9999, 12, 31));
+    return LastDay;
 }
 
 bool isLeapYear(qint64 year)
@@ -71,7 +74,7 @@ std::optional<DayNumber> buildDate(qint64 year, qint64 month, qint64 day)
     if (carriedYear < 1 || carriedYear > 99999 || day < -100000000 || day > 100000000)
         return std::nullopt;
     const qint64 julian = julianDay(carriedYear, carriedMonth, 1) + day - 1;
-    if (julian < firstCalendarDay() || julian > lastCalendarDay())
+    if (julian < FirstDay || julian > LastDay)
         return std::nullopt;
     return static_cast<DayNumber>(julian);
 }
@@ -81,30 +84,38 @@ int weekday(DayNumber day)
     return static_cast<int>((qint64(day) + 1) % 7) + 1;
 }
 
+DayNumber addYears(const CivilDate &date, int years)
+{
+    const qint64 target = qint64(date.year) + years;
+    const int day = date.month == 2 && date.day == 29 && !isLeapYear(target) ? 28 : date.day;
+    return dayNumber(target, date.month, day);
+}
+
 DayNumber addYears(DayNumber day, int years)
 {
-    CivilDate date = civilDate(day);
-    const qint64 target = qint64(date.year) + years;
-    if (date.month == 2 && date.day == 29 && !isLeapYear(target))
-        date.day = 28;
-    return dayNumber(target, date.month, date.day);
+    return addYears(civilDate(day), years);
+}
+
+SteppedDate stepYearsUntilNotBefore(const CivilDate &date, DayNumber day, DayNumber today, int todayYear)
+{
+    if (day >= today)
+        return {day, date, 0};
+    CivilDate from = date;
+    // Only the first step can meet a 29 February; every later one keeps its month and day.
+    if (from.month == 2 && from.day == 29 && !isLeapYear(qint64(from.year) + 1))
+        from.day = 28;
+    int years = qMax(1, todayYear - from.year);
+    DayNumber reached = dayNumber(qint64(from.year) + years, from.month, from.day);
+    if (reached < today)
+        reached = dayNumber(qint64(from.year) + ++years, from.month, from.day);
+    return {reached, {from.year + years, from.month, from.day}, years};
 }
 
 DayNumber stepYearsUntilNotBefore(DayNumber date, DayNumber today, int *steps)
 {
-    *steps = 0;
-    if (date >= today)
-        return date;
-    CivilDate from = civilDate(date);
-    // Only the first step can meet a 29 February; every later one keeps its month and day.
-    if (from.month == 2 && from.day == 29 && !isLeapYear(from.year + 1))
-        from.day = 28;
-    int years = qMax(1, civilDate(today).year - from.year);
-    DayNumber reached = dayNumber(qint64(from.year) + years, from.month, from.day);
-    if (reached < today)
-        reached = dayNumber(qint64(from.year) + ++years, from.month, from.day);
-    *steps = years;
-    return reached;
+    const SteppedDate stepped = stepYearsUntilNotBefore(civilDate(date), date, today, civilDate(today).year);
+    *steps = stepped.steps;
+    return stepped.day;
 }
 
 } // namespace nudgely

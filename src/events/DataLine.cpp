@@ -1,7 +1,5 @@
 #include "events/DataLine.h"
 
-#include <QString>
-
 namespace nudgely {
 
 namespace {
@@ -11,6 +9,16 @@ qsizetype skipSpaces(QStringView text, qsizetype position)
     while (position < text.size() && text[position] == u' ')
         ++position;
     return position;
+}
+
+// Short lines: a plain loop beats the library's search set-up.
+qsizetype findSpace(QStringView text, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == u' ')
+            return i;
+    }
+    return -1;
 }
 
 bool isCommentMark(QChar c)
@@ -28,17 +36,17 @@ std::optional<DataLine> parseDataLine(QStringView line)
 
     DataLine result;
     qsizetype rest = start;
-    const qsizetype dateEnd = line.indexOf(u' ', start);
+    const qsizetype dateEnd = findSpace(line, start);
     // A line of one word has an empty date field and that word as its description.
     if (dateEnd >= 0) {
         result.date = line.mid(start, dateEnd - start);
         rest = skipSpaces(line, dateEnd);
     }
     if (rest < line.size() && line[rest] == u'/') {
-        const qsizetype optionEnd = line.indexOf(u' ', rest);
+        const qsizetype optionEnd = findSpace(line, rest);
         if (optionEnd < 0)
             return std::nullopt;
-        if (line.mid(rest, optionEnd - rest).compare(QLatin1String("/A"), Qt::CaseInsensitive) == 0) {
+        if (optionEnd - rest == 2 && (line[rest + 1] == u'A' || line[rest + 1] == u'a')) {
             result.oneOff = true;
             rest = skipSpaces(line, optionEnd + 1);
         }

@@ -55,10 +55,12 @@ std::optional<Elements> splitElements(QStringView field, const DateFormat &forma
 {
     if (!format.valid)
         return std::nullopt;
-    const qsizetype first = field.indexOf(format.delimiter);
-    if (first < 0)
-        return std::nullopt;
-    const qsizetype second = field.indexOf(format.delimiter, first + 1);
+    qsizetype first = -1;
+    qsizetype second = -1;
+    for (qsizetype i = 0; i < field.size() && second < 0; ++i) {
+        if (field[i] == format.delimiter)
+            (first < 0 ? first : second) = i;
+    }
     if (second < 0 || second == field.size() - 1)
         return std::nullopt;
     // A third delimiter stays in the last element.

@@ -33,46 +33,54 @@ std::optional<DayNumber> findWeekdayDate(const WeekdayRule &rule, int month, Day
     }
 }
 
-void resolveEvent(Event &event, QStringView field, const DateFormat &format, DayNumber today, int todayYear)
+// Today, as every event of one resolution sees it.
+struct Today {
+    DayNumber day;
+    int year;
+};
+
+void resolveEvent(Event &event, QStringView field, const DateFormat &format, const Today &today)
 {
     event.badDate = true;
     event.age.reset();
-    const ParsedDate parsed = parseDateField(field, format, todayYear);
+    const ParsedDate parsed = parseDateField(field, format, today.year);
+    // The next occurrence with its calendar parts, and the previous one when a rule fixes it.
+    SteppedDate next;
     std::optional<DayNumber> last;
     switch (parsed.kind) {
     case DateKind::Bad:
         return;
     case DateKind::FullDate:
-        event.next = parsed.date;
+        next = {parsed.date, civilDate(parsed.date), 0};
         break;
     case DateKind::YearlessDate: {
-        int steps = 0;
-        event.next = stepYearsUntilNotBefore(*buildDate(todayYear, parsed.month, parsed.day), today, &steps);
+        const DayNumber thisYear = *buildDate(today.year, parsed.month, parsed.day);
+        next = stepYearsUntilNotBefore(civilDate(thisYear), thisYear, today.day, today.year);
         break;
     }
     case DateKind::WeekdayRule: {
-        const auto next = nextWeekdayDate(parsed.rule, parsed.month, today);
-        if (!next)
+        const auto found = findWeekdayDate(parsed.rule, parsed.month, today.day, today.year, +1);
+        if (!found)
             return;
-        event.next = *next;
-        last = lastWeekdayDate(parsed.rule, parsed.month, today).value_or(today);
+        next = {*found, civilDate(*found), 0};
+        last = findWeekdayDate(parsed.rule, parsed.month, today.day, qint64(today.year) + 1, -1).value_or(today.day);
         break;
     }
     }
     event.badDate = false;
     if (event.oneOff) {
         // A one-off event stays on its date, past or not, and has no age.
-        last = event.next;
-    } else if (event.next < today) {
-        int years = 0;
-        event.next = stepYearsUntilNotBefore(event.next, today, &years);
-        event.age = years;
+        last = next.day;
+    } else if (next.day < today.day) {
+        next = stepYearsUntilNotBefore(next.civil, next.day, today.day, today.year);
+        event.age = next.steps;
     } else if (parsed.kind == DateKind::FullDate) {
         event.age = 0;
     }
-    event.last = last ? *last : addYears(event.next, -1);
-    event.daysToNext = event.next - today;
-    event.daysToLast = event.last - today;
+    event.next = next.day;
+    event.last = last ? *last : addYears(next.civil, -1);
+    event.daysToNext = event.next - today.day;
+    event.daysToLast = event.last - today.day;
 }
 
 } // namespace
@@ -89,10 +97,9 @@ std::optional<DayNumber> lastWeekdayDate(const WeekdayRule &rule, int month, Day
 
 void resolveEvents(EventTable &table, const DateFormat &format, const QDate &today)
 {
-    const auto todayNumber = static_cast<DayNumber>(today.toJulianDay());
-    const int todayYear = today.year();
+    const Today now{static_cast<DayNumber>(today.toJulianDay()), today.year()};
     for (Event &event : table.events())
-        resolveEvent(event, table.date(event), format, todayNumber, todayYear);
+        resolveEvent(event, table.date(event), format, now);
 }
 
 } // namespace nudgely

@@ -7,18 +7,6 @@
 
 namespace nudgely {
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-qsizetype skipDigits(QStringView text, qsizetype i)
-{
-    while (i < text.size() && isDigit(text[i]))
-        ++i;
-    return i;
-}
-
 namespace {
 
 // The extent of the number inside optional spaces, or nothing when the text is not one.
@@ -98,6 +86,14 @@ std::optional<double> numericTextValue(QStringView text)
 
 std::optional<int> numericValue(QStringView text)
 {
+    // Date elements are nearly always a few plain digits: read them without the general
+    // conversion.
+    if (!text.isEmpty() && text.size() <= 4 && skipDigits(text, 0) == text.size()) {
+        int value = 0;
+        for (const QChar c : text)
+            value = value * 10 + (c.unicode() - u'0');
+        return value;
+    }
     const auto number = numericTextValue(text);
     if (!number)
         return std::nullopt;

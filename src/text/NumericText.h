@@ -16,8 +16,17 @@ std::optional<double> numericTextValue(QStringView text);
 std::optional<int> numericValue(QStringView text);
 
 // Decimal digits, 0 to 9 only.
-bool isDigit(QChar c);
+inline bool isDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
 // The index of the first character at or after i that is not a digit.
-qsizetype skipDigits(QStringView text, qsizetype i);
+inline qsizetype skipDigits(QStringView text, qsizetype i)
+{
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    return i;
+}
 
 } // namespace nudgely

@@ -20,23 +20,35 @@ QDate isoDate(const QString &text)
 
 ProgramOptions parseProgramOptions(const QStringList &arguments)
 {
+    // Only the "--" options are the parser's: anything else, a file name beginning with a
+    // dash included, stays for the start-up's "/I FILE", in its order.
+    ProgramOptions options;
+    QStringList own(QStringLiteral("nudgely"));
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            options.arguments += arguments.mid(i + 1);
+            break;
+        }
+        if (arguments[i].startsWith(QLatin1String("--")))
+            own.append(arguments[i]);
+        else
+            options.arguments.append(arguments[i]);
+    }
+
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     const QCommandLineOption list(QStringLiteral("list"));
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({list, today, help, version});
 
-    ProgramOptions options;
-    if (!parser.parse(QStringList(QStringLiteral("nudgely")) + arguments)) {
+    if (!parser.parse(own)) {
         options.error = parser.errorText();
         return options;
     }
     options.list = parser.isSet(list);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
-    options.arguments = parser.positionalArguments();
     if (parser.isSet(today)) {
         const QString value = parser.value(today);
         options.today = isoDate(value);

@@ -77,25 +77,26 @@ void copyUnlessPresent(ConfigEdit &edit, QAnyStringView section, const QString &
 bool namesADataFile(const IniDocument &file)
 {
     for (int slot = 1; slot <= MaxDataFiles; ++slot) {
-        if (file.value(ConfigKeys::DataFile.section, ConfigKeys::DataFile.nameFor(slot)))
+        if (!file.value(ConfigKeys::DataFile.section, ConfigKeys::DataFile.nameFor(slot)).value_or(QString()).isEmpty())
             return true;
     }
     return false;
 }
 
+// Into a configuration that names no data file: what its data file keys hold is no list.
 void copyDataFiles(const RegistryExport &old, ConfigEdit &edit)
 {
     const QString oldDataFiles = OldRoot + ConfigKeys::DataFile.section;
     for (int slot = 1; slot <= MaxDataFiles; ++slot) {
         const QString fileKey = ConfigKeys::DataFile.nameFor(slot);
         const auto path = old.text(oldDataFiles, fileKey);
-        copyUnlessPresent(edit, ConfigKeys::DataFile.section, fileKey, path);
-        // A slot without a file has no colours worth keeping.
-        if (!path || path->isEmpty())
+        // A slot without a file, or one the file refused, has no colours worth keeping.
+        if (!path || edit.set(ConfigKeys::DataFile.section, fileKey, *path) != 0 || path->isEmpty())
             continue;
         for (const SlotKey &colour : ColourKeys) {
             const QString name = colour.nameFor(slot);
-            copyUnlessPresent(edit, colour.section, name, old.text(OldRoot + colour.section, name));
+            if (const auto value = old.text(OldRoot + colour.section, name))
+                edit.set(colour.section, name, *value);
         }
     }
 }

@@ -7,11 +7,8 @@ namespace nudgely {
 void EventTable::addFile(int slot, QString text)
 {
     ++filesRead_;
-    if (static_cast<std::size_t>(slot) >= texts_.size())
-        texts_.resize(static_cast<std::size_t>(slot) + 1);
-    // Two slots may name the same file: each keeps its own text and its own events.
-    QString &kept = texts_[static_cast<std::size_t>(slot)];
-    kept = std::move(text);
+    texts_.push_back(std::move(text));
+    const QString &kept = texts_.back();
     TextLines lines(kept);
     QStringView line;
     while (lines.next(line) && events_.size() < MaxEvents) {
@@ -27,6 +24,7 @@ void EventTable::append(int slot, QStringView text, const DataLine &line)
     event.dateLength = static_cast<quint32>(line.date.size());
     event.descriptionStart = static_cast<quint32>(line.description.data() - text.data());
     event.descriptionLength = static_cast<quint32>(line.description.size());
+    event.text = static_cast<quint16>(texts_.size() - 1);
     event.slot = static_cast<quint8>(slot);
     event.oneOff = line.oneOff;
     if (events_.empty())
@@ -36,12 +34,12 @@ void EventTable::append(int slot, QStringView text, const DataLine &line)
 
 QStringView EventTable::date(const Event &event) const
 {
-    return QStringView(texts_[event.slot]).mid(event.dateStart, event.dateLength);
+    return QStringView(texts_[event.text]).mid(event.dateStart, event.dateLength);
 }
 
 QStringView EventTable::description(const Event &event) const
 {
-    return QStringView(texts_[event.slot]).mid(event.descriptionStart, event.descriptionLength);
+    return QStringView(texts_[event.text]).mid(event.descriptionStart, event.descriptionLength);
 }
 
 } // namespace nudgely

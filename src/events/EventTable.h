@@ -18,6 +18,7 @@ struct Event {
     quint32 dateLength = 0;
     quint32 descriptionStart = 0;
     quint32 descriptionLength = 0;
+    quint16 text = 0;    // which of the table's file texts holds it
     quint8 slot = 0;     // the data file slot it came from, from 0
     bool oneOff = false; // shown once, never repeated
 
@@ -53,6 +54,7 @@ public:
     EventTable &operator=(const EventTable &) = delete;
 
     // Takes the text of one data file and appends an event for each of its event lines.
+    // Two slots may name the same file: each gets its own events.
     void addFile(int slot, QString text);
     void addProblem(ReadProblem problem) { problems_.push_back(std::move(problem)); }
 
@@ -68,7 +70,7 @@ public:
 private:
     void append(int slot, QStringView text, const DataLine &line);
 
-    std::vector<QString> texts_; // by slot
+    std::vector<QString> texts_; // one per file taken
     std::vector<Event> events_;
     std::vector<ReadProblem> problems_;
     int filesRead_ = 0;

@@ -1,0 +1,319 @@
+#include "ui/main/MainWindow.h"
+
+#include "config/ConfigFile.h"
+#include "support/TestSession.h"
+#include "ui/main/EventListModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace nudgely {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        twipsPerPixel = qRound(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInch());
+        screenSize = QGuiApplication::primaryScreen()->geometry().size();
+        family = env.writeDataFile(QStringLiteral("family.txt"), "05/12/1990 Ann's birthday\r\n"
+                                                                 "04/12/1990 Bob's birthday\r\n"
+                                                                 "1SU/12/XXXX Advent\r\n"
+                                                                 "99/xx/19 Broken line\r\n");
+    }
+
+    // Writes the configuration and opens the window as a start of the program would.
+    void open(const QByteArray &display = {})
+    {
+        env.configureDataFile(family, "[Display]\n" + display);
+        reopen();
+    }
+    void reopen()
+    {
+        window.reset();
+        window = std::make_unique<MainWindow>(env.session);
+        window->load();
+    }
+    QString ini(const char *key) const
+    {
+        return readConfigFile(env.iniPath()).value(QLatin1String("Display"), QLatin1String(key)).value_or("<none>");
+    }
+    int px(double twips) const { return qRound(twips / twipsPerPixel); }
+    QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
+    QString status() const { return window->statusLabel()->text(); }
+    QAbstractItemModel *model() const { return window->listView()->model(); }
+    QStringList descriptions() const
+    {
+        QStringList list;
+        for (int row = 0; row < model()->rowCount(); ++row)
+            list.append(model()->index(row, DescriptionColumn).data().toString());
+        return list;
+    }
+    QPoint cellCentre(int row, int column) const
+    {
+        return window->listView()->visualRect(model()->index(row, column)).center();
+    }
+    void dragOverHeader(int pressColumn, int releaseColumn)
+    {
+        QHeaderView *header = window->listView()->horizontalHeader();
+        const auto centre = [header](int column) {
+            return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        };
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centre(pressColumn));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre(releaseColumn));
+    }
+
+    test::TestSession env;
+    QString family;
+    std::unique_ptr<MainWindow> window;
+    int twipsPerPixel = 15;
+    QSize screenSize;
+};
+
+TEST_F(MainWindowTest, FirstRunOpensCentredAtTheDefaultSizeAndStoresItBackUnchanged)
+{
+    open();
+    const QRect outer = window->frameGeometry();
+    EXPECT_EQ(outer.size(), QSize(px(7185), px(5370)));
+    EXPECT_EQ(outer.topLeft(), QPoint(qRound((screenSize.width() - outer.width()) / 2.0),
+                                      qRound((screenSize.height() - outer.height()) / 2.0)));
+    const int expectedColumns[] = {px(1000), px(480), px(480), px(645), px(3990)};
+    for (int column = 0; column < EventColumnCount; ++column)
+        EXPECT_EQ(window->listView()->columnWidth(column), expectedColumns[column]) << column;
+    EXPECT_EQ(window->versionLabel()->text(), QStringLiteral("version 1.4 rev 2"));
+
+    window->close();
+    const std::pair<const char *, const char *> expected[] = {
+        {"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}, // centred: no position
+        {"Col0", "1000"},     {"Col1", "480"},       {"Col2", "480"}, {"Col3", "645"},         {"Col4", "3990"}};
+    for (const auto &[key, value] : expected)
+        EXPECT_EQ(ini(key), QString::fromLatin1(value)) << key;
+}
+
+TEST_F(MainWindowTest, StoredGeometryRoundTripsExactlyRunAfterRun)
+{
+    open("Centre=0\nfrmWidth=8000\nfrmHeight=6007\nfrmLeft=1234.5\nfrmTop=307\n"
+         "Col0=1001\nCol1=499\nCol2=480\nCol3=646\nCol4=3990\n");
+    for (int run = 0; run < 3; ++run) {
+        if (run > 0)
+            reopen();
+        window->close();
+    }
+    const std::pair<const char *, const char *> expected[] = {
+        {"frmWidth", "8000"}, {"frmHeight", "6007"}, {"frmLeft", "1234.5"}, {"frmTop", "307"},
+        {"Col0", "1001"},     {"Col1", "499"},       {"Col3", "646"}};
+    for (const auto &[key, value] : expected)
+        EXPECT_EQ(ini(key), QString::fromLatin1(value)) << key;
+}
+
+TEST_F(MainWindowTest, StoredGeometryIsBoundedAndKeptAsTheStatesRequire)
+{
+    open("frmWidth=100\nfrmHeight=abc\n");
+    EXPECT_EQ(window->frameGeometry().size(), QSize(px(3000), px(5370)));
+    window->close();
+    EXPECT_EQ(ini("frmWidth"), QStringLiteral("3000"));
+    EXPECT_EQ(ini("frmHeight"), QStringLiteral("5370"));
+
+    // Maximised: the normal size and position stored earlier stay.
+    open("frmMax=1\nCentre=0\nfrmWidth=6000\nfrmHeight=4500\nfrmLeft=300\nfrmTop=150\n");
+    EXPECT_TRUE(window->isMaximized());
+    window->close();
+    EXPECT_EQ(ini("frmMax"), QStringLiteral("1"));
+    EXPECT_EQ(ini("frmWidth"), QStringLiteral("6000"));
+    EXPECT_EQ(ini("frmLeft"), QStringLiteral("300"));
+
+    // Minimised: stored as the normal window it was.
+    open("frmMax=1\nfrmWidth=6000\n");
+    window->showMinimized();
+    window->close();
+    EXPECT_EQ(ini("frmMax"), QStringLiteral("0"));
+    EXPECT_EQ(ini("frmWidth"), QStringLiteral("6000"));
+
+    // Centred: the stored position is neither used nor overwritten.
+    open("Centre=1\nfrmLeft=15\nfrmTop=30\n");
+    EXPECT_NE(window->frameGeometry().topLeft(), QPoint(1, 2));
+    window->close();
+    EXPECT_EQ(ini("frmLeft"), QStringLiteral("15"));
+    EXPECT_EQ(ini("frmTop"), QStringLiteral("30"));
+}
+
+TEST_F(MainWindowTest, EscapeClosesTheWindowAndStoresItsGeometry)
+{
+    open("Centre=0\n");
+    QTest::keyClick(window->listView(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(ini("frmWidth"), QStringLiteral("7185"));
+    EXPECT_NE(ini("frmLeft"), QStringLiteral("<none>"));
+}
+
+TEST_F(MainWindowTest, LoadShowsCaptionSummaryAndSortedRows)
+{
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Nudgely:  -7 days to +6 weeks"));
+    EXPECT_EQ(status(), QStringLiteral("4 events in 1 datafile, 1 bad date, 4 events displayed"));
+    EXPECT_EQ(descriptions(), QStringList({"Bob's birthday", "Ann's birthday", "Advent", "Broken line"}));
+    EXPECT_TRUE(action("sortByTimeLeftAction")->isChecked());
+    EXPECT_TRUE(action("ascendingAction")->isChecked());
+    EXPECT_EQ(window->listView()->currentIndex(), model()->index(0, DateColumn));
+}
+
+TEST_F(MainWindowTest, RefreshRedisplaysButOnlyReloadReadsTheFilesAgain)
+{
+    open();
+    env.writeDataFile(QStringLiteral("family.txt"), "06/12/1990 Cleo's birthday\r\n");
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_EQ(descriptions().size(), 4);
+    QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_EQ(descriptions(), QStringList({"Cleo's birthday"}));
+    EXPECT_EQ(status(), QStringLiteral("1 event in 1 datafile, 0 bad dates, 1 event displayed"));
+}
+
+TEST_F(MainWindowTest, SortingByMenuAndByHeader)
+{
+    open();
+    window->listView()->setCurrentIndex(model()->index(2, AgeColumn));
+    action("sortByDescriptionAction")->trigger();
+    EXPECT_EQ(descriptions(), QStringList({"Advent", "Ann's birthday", "Bob's birthday", "Broken line"}));
+    EXPECT_TRUE(action("sortByDescriptionAction")->isChecked());
+    // The current cell stays at its place while the rows under it move.
+    EXPECT_EQ(window->listView()->currentIndex(), model()->index(2, AgeColumn));
+
+    dragOverHeader(DescriptionColumn, DescriptionColumn); // the marked key: the order turns
+    EXPECT_TRUE(action("descendingAction")->isChecked());
+    EXPECT_EQ(descriptions().front(), QStringLiteral("Broken line"));
+    dragOverHeader(DescriptionColumn, DescriptionColumn);
+    EXPECT_TRUE(action("ascendingAction")->isChecked());
+    dragOverHeader(AgeColumn, AgeColumn);
+    EXPECT_TRUE(action("sortByAgeAction")->isChecked());
+    EXPECT_EQ(status(), QStringLiteral("events sorted in ascending order by 'age'"));
+
+    dragOverHeader(AgeColumn, TimeLeftColumn); // a drag across headers
+    EXPECT_EQ(status(), QStringLiteral("can't sort on that column!"));
+    dragOverHeader(DateColumn, DateColumn);
+    EXPECT_EQ(status(), QStringLiteral("can't sort on that column!"));
+    EXPECT_TRUE(action("sortByAgeAction")->isChecked());
+}
+
+TEST_F(MainWindowTest, SelectAllCopiesTheHeaderAndEveryRowAndAClickedCellAlone)
+{
+    open();
+    QTest::keyClick(window->listView(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(status(), QStringLiteral("4 rows selected"));
+    QTest::keyClick(window->listView(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(status(), QStringLiteral("4 rows successfully copied to clipboard"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("date\tday\tage\ttime left\tevent description\r\n"
+                             "04/12/1990\tFri\t36th\t-1\tBob's birthday\r\n"
+                             "05/12/1990\tSat\t36th\t0\tAnn's birthday\r\n"
+                             "1SU/12/XXXX\tSun\t \t1\tAdvent\r\n"
+                             "99/xx/19\t?\t?\t?\tBroken line"));
+
+    QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, {}, cellCentre(2, DescriptionColumn));
+    action("copyAction")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Advent"));
+    EXPECT_EQ(status(), QStringLiteral("1 row successfully copied to clipboard"));
+
+    // A block chosen from its bottom right corner copies top to bottom, left to right.
+    QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, {}, cellCentre(1, TimeLeftColumn));
+    QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(0, AgeColumn));
+    action("copyAction")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("36th\t-1\r\n36th\t0"));
+}
+
+TEST_F(MainWindowTest, AnEmptyListCopiesTheHeaderAndOneEmptyRow)
+{
+    env.writeIni("[DataFiles]\n1File=" + env.folder.path(QStringLiteral("missing.txt")).toUtf8() + "\n");
+    reopen();
+    action("selectAllAction")->trigger();
+    EXPECT_EQ(status(), QStringLiteral("1 row selected"));
+    action("copyAction")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("date\tday\tage\ttime left\tevent description\r\n\t\t\t\t"));
+}
+
+TEST_F(MainWindowTest, RightClickOutsideTheSelectionMovesTheCurrentCell)
+{
+    open();
+    QItemSelectionModel *selection = window->listView()->selectionModel();
+    selection->select(QItemSelection(model()->index(0, DateColumn), model()->index(1, DescriptionColumn)),
+                      QItemSelectionModel::ClearAndSelect);
+    QTest::mousePress(window->listView()->viewport(), Qt::RightButton, {}, cellCentre(1, DayColumn));
+    EXPECT_TRUE(selection->isSelected(model()->index(0, DateColumn))); // the selection stays
+    EXPECT_TRUE(window->eventsMenu()->isVisible());
+    window->eventsMenu()->hide();
+    QTest::mousePress(window->listView()->viewport(), Qt::RightButton, {}, cellCentre(3, DayColumn));
+    EXPECT_EQ(window->listView()->currentIndex(), model()->index(3, DayColumn));
+    EXPECT_EQ(selection->selectedIndexes(), QModelIndexList({model()->index(3, DayColumn)}));
+    window->eventsMenu()->hide();
+}
+
+TEST_F(MainWindowTest, DefaultSizeAndCentring)
+{
+    open("Centre=0\nfrmWidth=9000\nCol0=2000\n");
+    window->move(10, 10);
+    action("defaultSizeAction")->trigger();
+    EXPECT_EQ(window->frameGeometry().size(), QSize(px(7185), px(5370)));
+    EXPECT_EQ(window->listView()->columnWidth(DateColumn), px(1000));
+    EXPECT_EQ(status(), QStringLiteral("window size and column widths set to defaults"));
+    action("centreAction")->trigger();
+    EXPECT_EQ(status(), QStringLiteral("window centred on screen!"));
+    window->showMaximized();
+    action("centreAction")->trigger();
+    EXPECT_EQ(status(), QStringLiteral("can't centre if Nudgely is maximised!"));
+    window->showNormal();
+    window->close();
+    EXPECT_EQ(ini("frmWidth"), QStringLiteral("7185"));
+    EXPECT_EQ(ini("Col0"), QStringLiteral("1000"));
+}
+
+TEST_F(MainWindowTest, TheModelGivesTooltipsColoursAndAlignment)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    open();
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(model()->index(1, DescriptionColumn).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Saturday, 5 December 2026"));
+    EXPECT_EQ(model()->index(3, DayColumn).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("couldn't resolve date for this event"));
+    EXPECT_EQ(model()->index(0, DateColumn).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(model()->index(0, AgeColumn).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignHCenter | Qt::AlignVCenter);
+
+    // Colour 0 is the view's standard colour, and follows a new palette.
+    TableView *view = window->listView();
+    QPalette dark = view->palette();
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    view->setPalette(dark);
+    EXPECT_EQ(model()->index(0, DescriptionColumn).data(Qt::ForegroundRole).value<QColor>(), QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(model()->index(3, DescriptionColumn).data(Qt::BackgroundRole).value<QColor>(), QColor(0x20, 0x20, 0x20));
+    EXPECT_EQ(model()->index(3, DescriptionColumn).data(Qt::ForegroundRole).value<QColor>(), QColor(0xFF, 0, 0));
+    // The empty area below the rows stays darker than the rows, not mid grey.
+    EXPECT_LT(view->viewport()->palette().color(QPalette::Base).lightness(), 0x20);
+}
+
+TEST_F(MainWindowTest, TheModelStaysConsistentThroughLoadsSortsAndSelections)
+{
+    env.configureDataFile(family);
+    window = std::make_unique<MainWindow>(env.session);
+    QAbstractItemModelTester tester(model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    window->load();
+    action("sortByAgeAction")->trigger();
+    action("reloadAction")->trigger();
+    action("selectAllAction")->trigger();
+    EXPECT_EQ(model()->rowCount(), 4);
+}
+
+} // namespace
+} // namespace nudgely

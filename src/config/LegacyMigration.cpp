@@ -14,23 +14,25 @@ const QString OldSettings = OldRoot + QStringLiteral("Settings");
 enum class ReadAs { Number, Text };
 
 struct OldValue {
-    const char *name;
+    const char *name; // nothing: the same name as the key
     ReadAs readAs;
     ConfigKey key;
+
+    QString oldName() const { return name ? QString::fromLatin1(name) : key.name.toString(); }
 };
 
-// The single values in the order they move; frmCentre, the marker, goes first.
+// The single values in the order they move; the marker goes first.
 constexpr std::array<OldValue, 29> SingleValues = {{
     {"frmCentre", ReadAs::Number, ConfigKeys::Centre},
     {"EventsFontName", ReadAs::Text, ConfigKeys::FontName},
     {"EventsFontSize", ReadAs::Number, ConfigKeys::FontSize},
     {"EventsFontOther", ReadAs::Number, ConfigKeys::FontStyle},
-    {"Filter", ReadAs::Number, ConfigKeys::Filter},
-    {"FilterLength", ReadAs::Number, ConfigKeys::FilterLength},
+    {nullptr, ReadAs::Number, ConfigKeys::Filter},
+    {nullptr, ReadAs::Number, ConfigKeys::FilterLength},
     {"MissedEvents", ReadAs::Number, ConfigKeys::ShowMissed},
-    {"MissedLength", ReadAs::Number, ConfigKeys::MissedLength},
-    {"HideUnknown", ReadAs::Number, ConfigKeys::HideUnknown},
-    {"AppendToAge", ReadAs::Number, ConfigKeys::AppendToAge},
+    {nullptr, ReadAs::Number, ConfigKeys::MissedLength},
+    {nullptr, ReadAs::Number, ConfigKeys::HideUnknown},
+    {nullptr, ReadAs::Number, ConfigKeys::AppendToAge},
     {"DateDelimiter", ReadAs::Number, ConfigKeys::Delimiter},
     {"DateDayPos", ReadAs::Number, ConfigKeys::DayPos},
     {"DateMonthPos", ReadAs::Number, ConfigKeys::MonthPos},
@@ -38,16 +40,16 @@ constexpr std::array<OldValue, 29> SingleValues = {{
     {"UseDefaultEditor", ReadAs::Number, ConfigKeys::UseDefaultEditor},
     {"Editor", ReadAs::Text, ConfigKeys::EditorPath},
     {"EditMultiFiles", ReadAs::Number, ConfigKeys::MultiFile},
-    {"Col0", ReadAs::Number, ConfigKeys::ColumnWidths[0]},
-    {"Col1", ReadAs::Number, ConfigKeys::ColumnWidths[1]},
-    {"Col2", ReadAs::Number, ConfigKeys::ColumnWidths[2]},
-    {"Col3", ReadAs::Number, ConfigKeys::ColumnWidths[3]},
-    {"Col4", ReadAs::Number, ConfigKeys::ColumnWidths[4]},
-    {"frmWidth", ReadAs::Number, ConfigKeys::WindowWidth},
-    {"frmHeight", ReadAs::Number, ConfigKeys::WindowHeight},
-    {"frmLeft", ReadAs::Number, ConfigKeys::WindowLeft},
-    {"frmTop", ReadAs::Number, ConfigKeys::WindowTop},
-    {"frmMax", ReadAs::Number, ConfigKeys::WindowMaximised},
+    {nullptr, ReadAs::Number, ConfigKeys::ColumnWidths[0]},
+    {nullptr, ReadAs::Number, ConfigKeys::ColumnWidths[1]},
+    {nullptr, ReadAs::Number, ConfigKeys::ColumnWidths[2]},
+    {nullptr, ReadAs::Number, ConfigKeys::ColumnWidths[3]},
+    {nullptr, ReadAs::Number, ConfigKeys::ColumnWidths[4]},
+    {nullptr, ReadAs::Number, ConfigKeys::WindowWidth},
+    {nullptr, ReadAs::Number, ConfigKeys::WindowHeight},
+    {nullptr, ReadAs::Number, ConfigKeys::WindowLeft},
+    {nullptr, ReadAs::Number, ConfigKeys::WindowTop},
+    {nullptr, ReadAs::Number, ConfigKeys::WindowMaximised},
     {"frmOptnTop", ReadAs::Number, ConfigKeys::PreferencesTop},
     {"frmOptnLeft", ReadAs::Number, ConfigKeys::PreferencesLeft},
 }};
@@ -106,12 +108,10 @@ void copyDataFiles(const RegistryExport &old, ConfigEdit &edit)
 bool migrateLegacySettings(const RegistryExport &old, ConfigEdit &edit)
 {
     const ConfigKey &done = ConfigKeys::LegacyMigrated;
-    if (!old.number(OldSettings, QLatin1String(SingleValues[0].name)) || edit.document().value(done.section, done.name))
+    if (!old.number(OldSettings, SingleValues[0].oldName()) || edit.document().value(done.section, done.name))
         return false;
-    for (const OldValue &row : SingleValues) {
-        const QString name = QLatin1String(row.name);
-        copyUnlessPresent(edit, row.key.section, row.key.name.toString(), readOld(old, OldSettings, name, row.readAs));
-    }
+    for (const OldValue &row : SingleValues)
+        copyUnlessPresent(edit, row.key.section, row.key.name.toString(), readOld(old, OldSettings, row.oldName(), row.readAs));
     if (!namesADataFile(edit.document()))
         copyDataFiles(old, edit);
     edit.set(done, QStringLiteral("1"));

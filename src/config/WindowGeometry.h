@@ -43,7 +43,7 @@ struct WindowGeometryToSave {
     std::array<double, 5> columns = DefaultColumnWidths;
 };
 
-// In this order: frmWidth, frmHeight, frmTop, frmLeft, frmMax, Col0 to Col4.
+// In the file's order: width, height, top, left, maximised, the column widths.
 void writeWindowGeometry(ConfigEdit &edit, const WindowGeometryToSave &geometry);
 
 // A coordinate as written: whole numbers without a fractional part.
@@ -55,7 +55,7 @@ struct DialogPosition {
     std::optional<double> top;
 };
 DialogPosition readDialogPosition(const IniDocument &file);
-// In this order: frmOTop, frmOLeft.
+// In the file's order: top, then left.
 void writeDialogPosition(ConfigEdit &edit, double left, double top);
 
 } // namespace nudgely

@@ -78,12 +78,6 @@ MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *p
 
     connect(listView_, &TableView::pressed, this, &MainWindow::listPressed);
     connect(listView_, &TableView::released, this, &MainWindow::listReleased);
-    const auto otherSelection = [this] {
-        if (!selectingAll_)
-            headerSelected_ = false;
-    };
-    connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this, otherSelection);
-    connect(listView_->selectionModel(), &QItemSelectionModel::currentChanged, this, otherSelection);
     // Escape ends the program wherever the focus is within the window.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -432,13 +426,10 @@ void MainWindow::selectAll()
     setBusy(true);
     listView_->setFocus();
     const int lastRow = model_->rowCount() - 1;
-    selectingAll_ = true;
     QItemSelectionModel *selection = listView_->selectionModel();
     selection->select(QItemSelection(model_->index(0, 0), model_->index(lastRow, EventColumnCount - 1)),
                       QItemSelectionModel::ClearAndSelect);
     selection->setCurrentIndex(model_->index(lastRow, EventColumnCount - 1), QItemSelectionModel::NoUpdate);
-    selectingAll_ = false;
-    headerSelected_ = true;
     session_.showStatus(pluraliseCount(model_->rowCount(), QStringLiteral("row")) + QStringLiteral(" selected"));
     setBusy(false);
 }
@@ -455,8 +446,9 @@ void MainWindow::copyToClipboard()
         const QModelIndex current = listView_->currentIndex();
         block = QRect(current.isValid() ? current.column() : 0, current.isValid() ? current.row() : 0, 1, 1);
     }
-    const QStringList lines =
-        session_.list().lines(block.top(), block.bottom(), block.left(), block.right(), headerSelected_);
+    // The whole list, as Select All takes it, goes with its header line.
+    const bool wholeList = block == QRect(0, 0, EventColumnCount, model_->rowCount());
+    const QStringList lines = session_.list().lines(block.top(), block.bottom(), block.left(), block.right(), wholeList);
     QGuiApplication::clipboard()->setText(lines.join(QStringLiteral("\r\n")));
     session_.showStatus(pluraliseCount(block.height(), QStringLiteral("row")) +
                         QStringLiteral(" successfully copied to clipboard"));

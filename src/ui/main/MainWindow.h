@@ -119,9 +119,6 @@ private:
     bool fitFramePending_ = false;
     bool closed_ = false;
     bool busy_ = false;
-    // Select All takes the header line into the copy; any other selection does not.
-    bool headerSelected_ = false;
-    bool selectingAll_ = false;
     QPoint currentBeforeChange_; // column, row
     ListPlace pressedPlace_;
 };

@@ -16,11 +16,26 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace nudgely {
 
 namespace {
+
+// Paths are shortened in the middle, where they are least telling; the samples are never
+// cut, so that each shows its colours whatever its width.
+class PathDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideMiddle;
+    }
+};
 
 constexpr double PathColumnTwips = 2790;
 constexpr double SampleColumnTwips = 600;
@@ -43,7 +58,8 @@ DataFilesPage::DataFilesPage(Session &session, PreferencesDialogs &dialogs, QWid
     listView_->setObjectName(QStringLiteral("dataFileList"));
     listView_->setModel(model_);
     listView_->setToolTip(QStringLiteral("right click for file and colour operations"));
-    listView_->setTextElideMode(Qt::ElideMiddle);
+    listView_->setTextElideMode(Qt::ElideNone);
+    listView_->setItemDelegateForColumn(DataFileListModel::PathColumn, new PathDelegate(listView_));
     model_->setStandardColours(listView_->standardText(), listView_->standardBackground());
     connect(listView_, &TableView::lookChanged, this,
             [this] { model_->setStandardColours(listView_->standardText(), listView_->standardBackground()); });

@@ -38,7 +38,8 @@ void Session::showStatus(const QString &message)
 
 void Session::readDataFiles()
 {
-    EventTable table;
+    // The list is being rebuilt: the old texts can go before the new ones come.
+    table_ = EventTable();
     for (int slot = 0; slot < MaxDataFiles; ++slot) {
         const QString &path = files_[static_cast<std::size_t>(slot)].path;
         if (path.isEmpty())
@@ -46,16 +47,15 @@ void Session::readDataFiles()
         showStatus(QStringLiteral("reading datafile: ") + path + QStringLiteral("..."));
         auto content = readDataFile(path);
         if (!content) {
-            table.addProblem({ReadProblem::Kind::NotOpened, slot, path});
+            table_.addProblem({ReadProblem::Kind::NotOpened, slot, path});
             continue;
         }
-        table.addFile(slot, std::move(content->text));
+        table_.addFile(slot, std::move(content->text));
         if (content->readFailed) {
-            table.addProblem({ReadProblem::Kind::ReadFailed, slot, path});
+            table_.addProblem({ReadProblem::Kind::ReadFailed, slot, path});
             showStatus(QStringLiteral("failed to read line..."));
         }
     }
-    table_ = std::move(table);
 }
 
 void Session::resolve()

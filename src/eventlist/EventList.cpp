@@ -232,7 +232,8 @@ void EventList::sort(const SortOrder &order)
     const std::size_t count = rows_.size();
     const std::size_t width = keys.size();
     // Keys are worked out once per row, not at every comparison.
-    std::vector<AgeText> ages(count);
+    const bool agesAsText = order.key == SortKey::Age && appendToAge_;
+    std::vector<AgeText> ages(agesAsText ? count : 0);
     std::vector<SortCell> cells(count * width);
     for (std::size_t r = 0; r < count; ++r) {
         const EventRow &row = rows_[r];

@@ -7,8 +7,21 @@ namespace nudgely {
 
 EventListModel::EventListModel(Session &session, QObject *parent) : QAbstractTableModel(parent), session_(session)
 {
-    connect(&session, &Session::listAboutToChange, this, &EventListModel::beginResetModel);
-    connect(&session, &Session::listChanged, this, &EventListModel::endResetModel);
+    connect(&session, &Session::listAboutToChange, this, &EventListModel::listChanging);
+    connect(&session, &Session::listChanged, this, &EventListModel::listChanged);
+}
+
+void EventListModel::listChanging()
+{
+    rowsBeforeChange_ = rowCount();
+    changing_ = true;
+    beginResetModel();
+}
+
+void EventListModel::listChanged()
+{
+    changing_ = false;
+    endResetModel();
 }
 
 void EventListModel::setStandardColours(const QColor &text, const QColor &background)
@@ -20,7 +33,9 @@ void EventListModel::setStandardColours(const QColor &text, const QColor &backgr
 
 int EventListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : session_.list().rowCount();
+    if (parent.isValid())
+        return 0;
+    return changing_ ? rowsBeforeChange_ : session_.list().rowCount();
 }
 
 int EventListModel::columnCount(const QModelIndex &parent) const
@@ -37,7 +52,7 @@ QVariant EventListModel::colour(qint32 value, const QColor &standard) const
 
 QVariant EventListModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (changing_ || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const EventList &list = session_.list();
     const EventRow *row = list.row(index.row());

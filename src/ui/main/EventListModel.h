@@ -25,8 +25,14 @@ public:
 
 private:
     QVariant colour(qint32 value, const QColor &standard) const;
+    void listChanging();
+    void listChanged();
 
     Session &session_;
+    // While the session rebuilds the list, a view repainting for a status message must see
+    // the rows it knew, and no text: the events behind them are being replaced.
+    bool changing_ = false;
+    int rowsBeforeChange_ = 0;
     QColor standardText_;
     QColor standardBackground_;
 };

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // The same text as a whole file of lines.
     EventTable table;
-    table.addFile(1, text);
+    table.addFile(1, bytes);
     resolveEvents(table, format, today);
     for (const Event &event : table.events())
         checkEvent(event, today);

@@ -38,8 +38,7 @@ void Session::showStatus(const QString &message)
 
 void Session::readDataFiles()
 {
-    // The list is being rebuilt: the old texts can go before the new ones come.
-    table_ = EventTable();
+    table_.clear();
     for (int slot = 0; slot < MaxDataFiles; ++slot) {
         const QString &path = files_[static_cast<std::size_t>(slot)].path;
         if (path.isEmpty())
@@ -50,7 +49,7 @@ void Session::readDataFiles()
             table_.addProblem({ReadProblem::Kind::NotOpened, slot, path});
             continue;
         }
-        table_.addFile(slot, std::move(content->text));
+        table_.addFile(slot, content->bytes);
         if (content->readFailed) {
             table_.addProblem({ReadProblem::Kind::ReadFailed, slot, path});
             showStatus(QStringLiteral("failed to read line..."));

@@ -1,14 +1,25 @@
 #include "events/EventTable.h"
 
+#include "text/TextDecoding.h"
 #include "text/TextFile.h"
 
 namespace nudgely {
 
-void EventTable::addFile(int slot, QString text)
+void EventTable::clear()
+{
+    events_.clear();
+    problems_.clear();
+    textsUsed_ = 0;
+    filesRead_ = 0;
+}
+
+void EventTable::addFile(int slot, QByteArrayView bytes)
 {
     ++filesRead_;
-    texts_.push_back(std::move(text));
-    const QString &kept = texts_.back();
+    if (textsUsed_ == texts_.size())
+        texts_.emplace_back();
+    QString &kept = texts_[textsUsed_++];
+    decodeTextInto(bytes, kept);
     TextLines lines(kept);
     QStringView line;
     while (lines.next(line) && events_.size() < MaxEvents) {
@@ -24,7 +35,7 @@ void EventTable::append(int slot, QStringView text, const DataLine &line)
     event.dateLength = static_cast<quint32>(line.date.size());
     event.descriptionStart = static_cast<quint32>(line.description.data() - text.data());
     event.descriptionLength = static_cast<quint32>(line.description.size());
-    event.text = static_cast<quint16>(texts_.size() - 1);
+    event.text = static_cast<quint16>(textsUsed_ - 1);
     event.slot = static_cast<quint8>(slot);
     event.oneOff = line.oneOff;
     if (events_.empty())

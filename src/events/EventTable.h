@@ -3,6 +3,7 @@
 #include "events/Calendar.h"
 #include "events/DataLine.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -53,9 +54,11 @@ public:
     EventTable(const EventTable &) = delete;
     EventTable &operator=(const EventTable &) = delete;
 
-    // Takes the text of one data file and appends an event for each of its event lines.
-    // Two slots may name the same file: each gets its own events.
-    void addFile(int slot, QString text);
+    // Empties the table but keeps its memory for the next read.
+    void clear();
+    // Takes one data file (its bytes in UTF-8 or Windows-1252) and appends an event for each
+    // of its event lines. Two slots may name the same file: each gets its own events.
+    void addFile(int slot, QByteArrayView bytes);
     void addProblem(ReadProblem problem) { problems_.push_back(std::move(problem)); }
 
     const std::vector<Event> &events() const { return events_; }
@@ -70,7 +73,8 @@ public:
 private:
     void append(int slot, QStringView text, const DataLine &line);
 
-    std::vector<QString> texts_; // one per file taken
+    std::vector<QString> texts_; // one per file taken, and buffers kept from an earlier read
+    std::size_t textsUsed_ = 0;
     std::vector<Event> events_;
     std::vector<ReadProblem> problems_;
     int filesRead_ = 0;

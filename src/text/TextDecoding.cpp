@@ -1,5 +1,7 @@
 #include "text/TextDecoding.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace nudgely {
@@ -15,24 +17,43 @@ constexpr std::array<char16_t, 32> Windows1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+QChar *windows1252(QByteArrayView bytes, QChar *out)
+{
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(byte);
+    }
+    return out;
+}
+
 } // namespace
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(Windows1252High[byte - 0x80]) : QChar(byte);
-    }
+    windows1252(bytes, text.data());
     return text;
 }
 
 QString decodeText(QByteArrayView bytes)
 {
-    if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
-    return decodeWindows1252(bytes);
+    QString text;
+    decodeTextInto(bytes, text);
+    return text;
+}
+
+void decodeTextInto(QByteArrayView bytes, QString &text)
+{
+    text.resize(bytes.size());
+    QChar *end = nullptr;
+    if (bytes.isValidUtf8()) {
+        // A byte order mark is dropped, as QString::fromUtf8 does.
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        end = utf8.appendToBuffer(text.data(), bytes);
+    } else {
+        end = windows1252(bytes, text.data());
+    }
+    text.truncate(end - text.constData());
 }
 
 } // namespace nudgely

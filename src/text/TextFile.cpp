@@ -1,7 +1,5 @@
 #include "text/TextFile.h"
 
-#include "text/TextDecoding.h"
-
 #include <QByteArray>
 
 #ifdef __SSE2__
@@ -49,9 +47,12 @@ TextFileContent readTextFile(QIODevice &device)
 {
     TextFileContent content;
     QByteArray bytes;
+    // A file's size, when known, is read in one go into a buffer of just that size; one
+    // more byte tells that it has not grown meanwhile.
+    const qint64 expected = device.isSequential() ? 0 : device.size() + 1;
     while (bytes.size() < MaxTextFileBytes) {
         const qsizetype before = bytes.size();
-        const qint64 wanted = qMin(ChunkSize, MaxTextFileBytes - before);
+        const qint64 wanted = qMin(before == 0 && expected > 0 ? expected : ChunkSize, MaxTextFileBytes - before);
         bytes.resize(before + wanted);
         const qint64 got = device.read(bytes.data() + before, wanted);
         bytes.resize(before + qMax<qint64>(got, 0));
@@ -64,7 +65,7 @@ TextFileContent readTextFile(QIODevice &device)
         if (got == 0)
             break;
     }
-    content.text = decodeText(bytes);
+    content.bytes = std::move(bytes);
     return content;
 }
 

@@ -6,11 +6,10 @@
 
 namespace nudgely {
 
-// A text file read whole and decoded: UTF-8 when all its bytes are valid UTF-8, else
-// Windows-1252, so files brought from Windows read right.
+// A text file read whole, as bytes; decodeText makes it text.
 struct TextFileContent {
-    QString text;
-    // Reading stopped at an error: the text holds the complete lines read before it.
+    QByteArray bytes;
+    // Reading stopped at an error: the bytes hold the complete lines read before it.
     bool readFailed = false;
 };
 

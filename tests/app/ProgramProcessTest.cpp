@@ -11,16 +11,11 @@
 namespace nudgely {
 namespace {
 
-struct ProcessResult {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 // Runs the program as a user would, without a display, in the test's own folder.
 class ProgramProcessTest : public ::testing::Test {
 protected:
-    ProcessResult run(const QStringList &arguments) const
+    // The exit status, -1 for a crash; what was printed is left in out and err.
+    int run(const QStringList &arguments)
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -32,83 +27,53 @@ protected:
         process.setWorkingDirectory(folder.root());
         process.start(QStringLiteral(NUDGELY_EXECUTABLE), arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        out = QString::fromUtf8(process.readAllStandardOutput());
+        err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
-    QString iniPath() const { return folder.path("Nudgely.ini"); }
 
     test::TempFolder folder;
+    QString out, err;
 };
 
-TEST_F(ProgramProcessTest, VersionAndHelp)
+// Without a display the messages go to standard error, and the answer to a question is No.
+TEST_F(ProgramProcessTest, VersionHelpAndProblemsEndTheProgramWithTheirExitStatus)
 {
-    const ProcessResult version = run({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(version.out.startsWith(QStringLiteral("Nudgely version 1.4 rev 2"))) << qPrintable(version.out);
-    const ProcessResult help = run({"--help"});
-    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_TRUE(out.startsWith(u"Nudgely version 1.4 rev 2")) << qPrintable(out);
+    EXPECT_EQ(run({"--help"}), 0);
     for (const char *option : {"/I", "--list", "--today=YYYY-MM-DD", "--help", "--version"})
-        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
-    AppPaths program;
-    program.programFolder = QFileInfo(QStringLiteral(NUDGELY_EXECUTABLE)).absolutePath();
-    EXPECT_TRUE(help.out.endsWith("\nThe user guide: " + program.helpFile() + "\n")) << qPrintable(help.out);
-}
-
-TEST_F(ProgramProcessTest, BadOptionsExitWithStatusTwoAndAHint)
-{
-    for (const char *argument : {"--bogus", "--today=2026-13-01", "--today"}) {
-        const ProcessResult result = run({"--list", QString::fromLatin1(argument)});
-        EXPECT_EQ(result.status, 2) << argument;
-        EXPECT_TRUE(result.err.contains(QStringLiteral("--help"))) << qPrintable(result.err);
-        EXPECT_TRUE(result.out.isEmpty()) << argument;
-    }
-}
-
-TEST_F(ProgramProcessTest, WithoutADisplayTheMessagesGoToStandardErrorAndTheAnswerIsNo)
-{
-    const ProcessResult noFile = run({"/I"});
-    EXPECT_EQ(noFile.status, 2);
-    EXPECT_TRUE(noFile.err.contains(QStringLiteral("Configuration file not found on command line after /i parameter!")))
-        << qPrintable(noFile.err);
-
-    const ProcessResult missing = run({"/I", folder.path("missing.ini")});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("no display"))) << qPrintable(missing.err);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Are you sure you want to continue?"))) << qPrintable(missing.err);
-    EXPECT_TRUE(missing.out.isEmpty());
+        EXPECT_TRUE(out.contains(QLatin1String(option))) << option;
+    const AppPaths program{QFileInfo(QStringLiteral(NUDGELY_EXECUTABLE)).absolutePath(), {}, {}, {}};
+    EXPECT_TRUE(out.endsWith("\nThe user guide: " + program.helpFile() + "\n")) << qPrintable(out);
+    EXPECT_EQ(run({"--list", "--today=2026-13-01"}), 2);
+    EXPECT_TRUE(err.contains(u"--help") && out.isEmpty()) << qPrintable(err);
+    EXPECT_EQ(run({"/I", folder.path("missing.ini")}), 2);
+    EXPECT_TRUE(err.contains(u"no display") && err.contains(u"Are you sure you want to continue?")) << qPrintable(err);
+    EXPECT_TRUE(out.isEmpty());
     EXPECT_TRUE(QDir(folder.root()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 TEST_F(ProgramProcessTest, ListPrintsTheEventsGridAndTheSummary)
 {
-    folder.write("data/family.txt", "; family\r\n"
-                                    "05/12/1990 Ann's birthday\r\n"
-                                    "04/12/1990 Bob's birthday\r\n"
-                                    "1SU/12/XXXX Advent\r\n"
-                                    "20/12/2026 /A Party at J\xc3\xb6rg's\r\n"
-                                    "99/xx/19 Broken line\r\n"
-                                    "01/03/XXXX Far away\r\n");
-    folder.write(iniPath(), "[DataFiles]\n1File=" + folder.path("data/family.txt").toUtf8() + "\n");
-    const ProcessResult result = run({"--list", "--today=2026-12-05", "/I", iniPath()});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, QString::fromUtf8("date\tday\tage\ttime left\tevent description\n"
-                                            "04/12/1990\tFri\t36th\t-1\tBob's birthday\n"
-                                            "05/12/1990\tSat\t36th\t0\tAnn's birthday\n"
-                                            "1SU/12/XXXX\tSun\t \t1\tAdvent\n"
-                                            "20/12/2026\tSun\t \t15\tParty at J\xc3\xb6rg's\n"
-                                            "99/xx/19\t?\t?\t?\tBroken line\n"));
-    EXPECT_EQ(result.err, QStringLiteral("6 events in 1 datafile, 1 bad date, 5 events displayed\n"));
-}
+    folder.write("data/family.txt", "; family\r\n05/12/1990 Ann's birthday\r\n04/12/1990 Bob's birthday\r\n"
+                                    "1SU/12/XXXX Advent\r\n20/12/2026 /A Party at J\xc3\xb6rg's\r\n"
+                                    "99/xx/19 Broken line\r\n01/03/XXXX Far away\r\n");
+    folder.write("Nudgely.ini", "[DataFiles]\n1File=" + folder.path("data/family.txt").toUtf8() + "\n");
+    EXPECT_EQ(run({"--list", "--today=2026-12-05", "/I", "Nudgely.ini"}), 0); // found in the working folder
+    EXPECT_EQ(out, QString::fromUtf8("date\tday\tage\ttime left\tevent description\n"
+                                     "04/12/1990\tFri\t36th\t-1\tBob's birthday\n"
+                                     "05/12/1990\tSat\t36th\t0\tAnn's birthday\n"
+                                     "1SU/12/XXXX\tSun\t \t1\tAdvent\n"
+                                     "20/12/2026\tSun\t \t15\tParty at J\xc3\xb6rg's\n"
+                                     "99/xx/19\t?\t?\t?\tBroken line\n"));
+    EXPECT_EQ(err, QStringLiteral("6 events in 1 datafile, 1 bad date, 5 events displayed\n"));
 
-TEST_F(ProgramProcessTest, ListOfNothingIsTheHeaderAndOneEmptyRow)
-{
     // A configured file that is missing: the sample beside the program is not used then.
-    folder.write(iniPath(), "[DataFiles]\n1File=" + folder.path("missing.txt").toUtf8() + "\n");
-    const ProcessResult result = run({"--list", "/I", iniPath()});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, QStringLiteral("date\tday\tage\ttime left\tevent description\n\t\t\t\t\n"));
-    EXPECT_EQ(result.err, QStringLiteral("0 events in 0 datafiles, 0 bad dates, 0 events displayed\n"));
+    folder.write("Nudgely.ini", "[DataFiles]\n1File=" + folder.path("missing.txt").toUtf8() + "\n");
+    EXPECT_EQ(run({"--list", "/I", "Nudgely.ini"}), 0);
+    EXPECT_EQ(out, QStringLiteral("date\tday\tage\ttime left\tevent description\n\t\t\t\t\n"));
+    EXPECT_EQ(err, QStringLiteral("0 events in 0 datafiles, 0 bad dates, 0 events displayed\n"));
 }
 
 } // namespace

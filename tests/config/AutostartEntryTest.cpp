@@ -7,42 +7,23 @@
 namespace nudgely {
 namespace {
 
-using test::TempFolder;
-
-TEST(AutostartEntryTest, AnyFileIsOnWriteReplacesItAndRemoveTakesItAway)
+TEST(AutostartEntryTest, AnyFileIsOnWriteCreatesOrReplacesItAndRemoveTakesItAway)
 {
-    TempFolder folder;
-    const AutostartEntry entry(folder.path("config/autostart/Nudgely.desktop"));
-    EXPECT_FALSE(entry.exists());
-    EXPECT_FALSE(entry.remove());
-    folder.write(entry.path(), "[Desktop Entry]\nExec=/usr/bin/something-else\n");
+    test::TempFolder folder;
+    const AutostartEntry entry(folder.path("autostart/Nudgely.desktop"));
+    EXPECT_FALSE(entry.exists() || entry.remove() || AutostartEntry(folder.root()).exists()); // a folder is no entry
+    ASSERT_TRUE(entry.write("/opt/nudgely")); // the missing folder is created
+    folder.write(entry.path(), "Exec=/usr/bin/something-else\n");
     EXPECT_TRUE(entry.exists());
-
-    ASSERT_TRUE(entry.write(QStringLiteral("/home/me/My Apps/nudgely")));
+    ASSERT_TRUE(entry.write("/home/me/My Apps/nudgely"));
     const QByteArray text = folder.read(entry.path());
-    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(text.contains("\nType=Application\n"));
-    EXPECT_TRUE(text.contains("\nExec=\"/home/me/My Apps/nudgely\"\n"));
-    EXPECT_FALSE(text.contains("something-else"));
-
-    EXPECT_TRUE(entry.remove());
-    EXPECT_FALSE(entry.exists());
-    EXPECT_TRUE(folder.exists("config/autostart")); // the desktop's folder stays
-    ASSERT_TRUE(AutostartEntry(folder.path("new/Nudgely.desktop")).write(QStringLiteral("/opt/nudgely")));
-    EXPECT_TRUE(folder.exists("new/Nudgely.desktop")); // a missing folder is created
-    EXPECT_FALSE(AutostartEntry(folder.root()).exists()); // a folder is no entry
-}
-
-TEST(DesktopExecArgumentTest, QuotesAndEscapesAsDesktopEntriesRequire)
-{
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n") && text.contains("\nType=Application\n") &&
+                text.contains("\nExec=\"/home/me/My Apps/nudgely\"\n") && !text.contains("something-else"));
+    EXPECT_TRUE(entry.remove() && !entry.exists() && folder.exists("autostart")); // the desktop's folder stays
+    // The program is one Exec argument, quoted and escaped as desktop entries require.
     const std::pair<QString, QString> cases[] = {
-        {"/opt/nudgely/nudgely", "/opt/nudgely/nudgely"},
-        {"/home/me/My Apps/nudgely", "\"/home/me/My Apps/nudgely\""},
-        {"/opt/$(rm)/a\"b", "\"/opt/\\\\$(rm)/a\\\\\"b\""},
-        {"/opt/100%/nudgely", "/opt/100%%/nudgely"},
-        {"/opt/back\\slash", "\"/opt/back\\\\\\\\slash\""},
-        {"/opt/`x`/new\nline", "\"/opt/\\\\`x\\\\`/new\\nline\""},
-    };
+        {"/opt/100%/nudgely", "/opt/100%%/nudgely"}, {"/opt/$(rm)/a\"b", "\"/opt/\\\\$(rm)/a\\\\\"b\""},
+        {"/opt/back\\slash", "\"/opt/back\\\\\\\\slash\""}, {"/opt/`x`/new\nline", "\"/opt/\\\\`x\\\\`/new\\nline\""}};
     for (const auto &[program, expected] : cases)
         EXPECT_EQ(desktopExecArgument(program), expected) << qPrintable(program);
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace nudgely {
 namespace {
@@ -19,175 +18,100 @@ DateOrderChoice choiceOf(const Order &order)
     return choice;
 }
 
-Order orderOf(const DateOrderChoice &choice)
+TEST(DateOrderChoiceTest, AClickSwapsWithTheElementThatHeldThePositionAndSamplesFollowTheOrder)
 {
-    return {choice.elementAt(1), choice.elementAt(2), choice.elementAt(3)};
-}
-
-TEST(DateOrderChoiceTest, AClickSwapsWithTheElementThatHeldThePosition)
-{
-    const Order orders[] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-    for (const Order &start : orders) {
+    Order start = {DayElement, MonthElement, YearElement};
+    do {
         for (const DateElement element : {DayElement, MonthElement, YearElement}) {
             for (int position = 1; position <= 3; ++position) {
                 DateOrderChoice choice = choiceOf(start);
                 choice.select(element, position);
                 Order expected = start;
                 std::swap(expected[position - 1], *std::find(expected.begin(), expected.end(), element));
-                EXPECT_EQ(orderOf(choice), expected) << start[0] << start[1] << start[2] << element << position;
+                EXPECT_EQ((Order{choice.elementAt(1), choice.elementAt(2), choice.elementAt(3)}), expected)
+                    << start[0] << start[1] << start[2] << element << position;
                 EXPECT_EQ(choice.positionOf(element), position);
             }
         }
-    }
-}
-
-TEST(DateOrderChoiceTest, SamplesFollowTheOrderAndSkipAnEmptyPosition)
-{
+    } while (std::next_permutation(start.begin(), start.end()));
+    // Samples follow the order and skip an empty position.
     const DateOrderChoice dmy = choiceOf({DayElement, MonthElement, YearElement});
-    EXPECT_EQ(dateFormatSample(dmy, QStringLiteral("/"), false), QStringLiteral("25/12/1998 "));
-    EXPECT_EQ(dateFormatSample(dmy, QStringLiteral("/"), true), QStringLiteral("25/DEC/1998 "));
-    EXPECT_EQ(dateFormatSample(choiceOf({YearElement, MonthElement, DayElement}), QStringLiteral("-"), true),
-              QStringLiteral("1998-DEC-25 "));
-    DateOrderChoice choice = dmy;
-    choice.select(DayElement, 0); // outside 1 to 3: selects nothing
-    EXPECT_EQ(orderOf(choice), (Order{DayElement, MonthElement, YearElement}));
+    EXPECT_EQ(dateFormatSample(dmy, "/", false), QStringLiteral("25/12/1998 "));
+    EXPECT_EQ(dateFormatSample(dmy, "/", true), QStringLiteral("25/DEC/1998 "));
+    EXPECT_EQ(dateFormatSample(choiceOf({YearElement, MonthElement, DayElement}), "-", true), "1998-DEC-25 ");
     // Day and month both stored at position 1: month, selected later, keeps it.
-    choice.clear();
+    DateOrderChoice choice;
     choice.select(DayElement, 1);
     choice.select(MonthElement, 1);
     choice.select(YearElement, 3);
-    EXPECT_EQ(orderOf(choice), (Order{MonthElement, -1, YearElement}));
+    choice.select(DayElement, 0); // outside 1 to 3: selects nothing
+    EXPECT_EQ(choice.elementAt(1), MonthElement);
     EXPECT_EQ(choice.positionOf(DayElement), 0);
-    EXPECT_EQ(dateFormatSample(choice, QStringLiteral("/"), false), QStringLiteral("12/1998 "));
+    EXPECT_EQ(dateFormatSample(choice, "/", false), QStringLiteral("12/1998 ")); // nothing at 2, year at 3
 }
 
-template <typename... T>
-std::vector<int> ints(T... values)
+TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEverythingIsStored)
 {
-    return {int(values)...};
-}
-
-// The preferences as the dialog shows them on opening: what is stored, unchanged.
-class ApplyTest : public ::testing::Test {
-protected:
-    ApplyTest()
-    {
-        for (std::size_t n = 0; n < 5; ++n) {
-            files[n] = {QStringLiteral("/d/file%1.txt").arg(n + 1), StoredColourDefaults};
-            working.files.push_back(files[n]);
-        }
-        working.dateOrder = choiceOf({DayElement, MonthElement, YearElement});
-        working.fontName = settings.fontName;
-    }
-    // What the apply asks for: "reload redisplay autostart" or a part of it.
-    std::string apply()
-    {
-        const ApplyOutcome outcome = applyPreferences(working, settings, files);
-        const std::string needed = std::string(outcome.reloadNeeded ? " reload" : "") +
-                                   (outcome.redisplayNeeded ? " redisplay" : "") +
-                                   (outcome.autoStartChanged ? " autostart" : "");
-        return needed.empty() ? needed : needed.substr(1);
-    }
-
+    // The preferences as the dialog shows them on opening: what is stored, unchanged.
     Settings settings;
-    DataFileList files;
+    DataFileList files{{{"/1", {}}, {"/2", {}}, {"/3", {}}, {"/4", {}}, {"/5", {}}}};
     WorkingPreferences working;
-};
-
-TEST_F(ApplyTest, WhatChangedDecidesBetweenReloadAndRedisplay)
-{
-    const Settings before = settings;
-    const DataFileList filesBefore = files;
+    working.files.assign(files.begin(), files.begin() + 5);
+    working.dateOrder = choiceOf({DayElement, MonthElement, YearElement});
+    working.fontName = settings.fontName;
+    const auto apply = [&] {
+        const ApplyOutcome outcome = applyPreferences(working, settings, files);
+        return std::string(outcome.reloadNeeded ? "reload " : "") + (outcome.redisplayNeeded ? "redisplay " : "") +
+               (outcome.autoStartChanged ? "autostart " : "");
+    };
     EXPECT_EQ(apply(), "");
-    EXPECT_EQ(settings, before);
-    EXPECT_EQ(files, filesBefore);
-
-    working.files[1].colours.todayBack = 0xFF0000;
-    EXPECT_EQ(apply(), "redisplay");
-    EXPECT_EQ(files[1].colours.todayBack, 0xFF0000);
-    working.hideUnknown = true;
-    EXPECT_EQ(apply(), "redisplay");
-    EXPECT_EQ(settings.hideUnknown, 1);
-    working.delimiter = 2;
-    EXPECT_EQ(apply(), "reload redisplay");
-    EXPECT_EQ(settings.delimiter, 2);
-    working.dateOrder.select(MonthElement, 1);
-    EXPECT_EQ(apply(), "reload redisplay");
-    EXPECT_EQ(ints(settings.dayPos, settings.monthPos, settings.yearPos), ints(2, 1, 3));
-    working.files.push_back({QStringLiteral("/d/six.txt"), NewFileColours});
-    EXPECT_EQ(apply(), "reload redisplay");
-    EXPECT_EQ(files[5], working.files[5]);
-
-    // Neither shown nor read: stored without a redisplay.
-    working.centre = working.useDefaultEditor = false;
-    working.editorPath = QStringLiteral("/opt/ed");
-    working.multiFile = true;
-    EXPECT_EQ(apply(), "");
-    EXPECT_EQ(ints(settings.centre, settings.useDefaultEditor, settings.multiFile), ints(0, 0, 1));
-    EXPECT_EQ(settings.editorPath, QStringLiteral("/opt/ed"));
-    working.autoStart = true;
-    EXPECT_EQ(apply(), "autostart");
-    EXPECT_TRUE(settings.autoStart);
-    EXPECT_EQ(apply(), "");
-}
-
-TEST_F(ApplyTest, APeriodLengthWithItsPeriodOffIsStoredWithoutRedisplay)
-{
-    settings.filter = settings.showMissed = 0;
-    working.filter = working.showMissed = false;
-    working.filterLength = 12;
-    working.missedLength = 3;
-    EXPECT_EQ(apply(), "");
-    EXPECT_EQ(ints(settings.filterLength, settings.missedLength), ints(12, 3));
-    // Switching a period on stores its length with it; a length of a period on shows at once.
-    working.filter = working.showMissed = true;
-    working.filterLength = 9;
-    EXPECT_EQ(apply(), "redisplay");
-    EXPECT_EQ(ints(settings.filter, settings.filterLength, settings.showMissed), ints(1, 9, 1));
-    working.missedLength = 4;
-    EXPECT_EQ(apply(), "redisplay");
-}
-
-TEST_F(ApplyTest, FontsStoreWholePointsAndOnlyAChangedStyleRedisplays)
-{
-    working.fontSize = 9.5;
-    EXPECT_EQ(apply(), "redisplay");
-    EXPECT_EQ(settings.fontSize, 10);
-    working.fontSize = 10.5; // halves to even: the same 10
-    EXPECT_EQ(apply(), "");
-    settings.fontStyle = 2;
-    working.italic = true;
-    EXPECT_EQ(apply(), "");
-    working.bold = true;
-    EXPECT_EQ(apply(), "redisplay");
-    EXPECT_EQ(settings.fontStyle, 3);
-    working.fontName = QStringLiteral("DejaVu Sans");
-    EXPECT_EQ(apply(), "redisplay");
-    EXPECT_EQ(settings.fontName, QStringLiteral("DejaVu Sans"));
-}
-
-TEST_F(ApplyTest, ListRowsFillTheSlotsInOrderAndEmptyTheRest)
-{
-    working.files.erase(working.files.begin() + 1); // row 2 of 5 removed
-    EXPECT_EQ(apply(), "reload redisplay");
-    QStringList paths;
-    for (const DataFile &file : files)
-        paths.append(file.path);
-    EXPECT_EQ(paths.mid(0, 5), QStringList({"/d/file1.txt", "/d/file3.txt", "/d/file4.txt", "/d/file5.txt", ""}));
-    working.files.assign(1, DataFile()); // the only file removed leaves one empty row
-    EXPECT_EQ(apply(), "reload redisplay");
-    EXPECT_TRUE(files[0].path.isEmpty());
-}
-
-TEST_F(ApplyTest, AnElementLeftWithoutAPositionGetsZero)
-{
-    // Hand-edited positions, shown as the dialog shows them: nothing at 0 or 9.
+    EXPECT_EQ(settings, Settings());
+    using W = WorkingPreferences;
+    const std::pair<void (*)(W &), const char *> steps[] = {
+        {[](W &w) { w.files[1].colours.todayBack = 0xFF0000; }, "redisplay "},
+        {[](W &w) { w.hideUnknown = true; }, "redisplay "},
+        {[](W &w) { w.delimiter = 2; }, "reload redisplay "},
+        {[](W &w) { w.dateOrder.select(MonthElement, 1); }, "reload redisplay "},
+        {[](W &w) { w.files.push_back({"/6", NewFileColours}); }, "reload redisplay "},
+        // Neither shown nor read: stored without a redisplay.
+        {[](W &w) { w.centre = w.useDefaultEditor = false; w.editorPath = "/opt/ed"; w.multiFile = true; }, ""},
+        {[](W &w) { w.autoStart = true; }, "autostart "},
+        {[](W &) {}, ""},
+        // A period's length shows at once while the period is on; while it is off, it is only stored.
+        {[](W &w) { w.filterLength = 8; }, "redisplay "},
+        {[](W &w) { w.filter = w.showMissed = false; }, "redisplay "},
+        {[](W &w) { w.filterLength = 12; w.missedLength = 3; }, ""},
+        {[](W &w) { w.filter = true; w.filterLength = 9; }, "redisplay "}, // switched on with its length
+        // Whole points are stored (halves to even); only a changed style shows.
+        {[](W &w) { w.fontSize = 9.5; }, "redisplay "},
+        {[](W &w) { w.fontSize = 10.5; }, ""},
+        {[](W &w) { w.italic = true; }, "redisplay "},
+        {[](W &) {}, ""},
+        {[](W &w) { w.bold = true; }, "redisplay "},
+        {[](W &w) { w.fontName = "DejaVu Sans"; }, "redisplay "}};
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        steps[step].first(working);
+        EXPECT_EQ(apply(), steps[step].second) << "step " << step;
+    }
+    EXPECT_TRUE(std::equal(working.files.begin(), working.files.end(), files.begin()));
+    // Hand-edited positions, shown as the dialog shows them (nothing at 0 or 9): an element without one gets 0.
     settings.dayPos = 0;
     settings.monthPos = 9;
     working.dateOrder.clear();
     working.dateOrder.select(YearElement, 3);
-    EXPECT_EQ(apply(), "reload redisplay");
-    EXPECT_EQ(ints(settings.dayPos, settings.monthPos, settings.yearPos), ints(0, 0, 3));
+    EXPECT_EQ(apply(), "reload redisplay ");
+    EXPECT_EQ(settings, (Settings{.filter = 1, .filterLength = 9, .showMissed = 0, .missedLength = 3, .centre = 0,
+                                  .fontName = "DejaVu Sans", .fontSize = 10, .fontStyle = 3, .hideUnknown = 1,
+                                  .delimiter = 2, .dayPos = 0, .monthPos = 0, .yearPos = 3, .useDefaultEditor = 0,
+                                  .editorPath = "/opt/ed", .multiFile = 1, .autoStart = true}));
+    // List rows fill the slots in order and empty the rest.
+    working.files.erase(working.files.begin() + 1);
+    EXPECT_EQ(apply(), "reload redisplay ");
+    EXPECT_EQ(QStringList({files[0].path, files[1].path, files[4].path, files[5].path}),
+              QStringList({"/1", "/3", "/6", ""}));
+    working.files.assign(1, DataFile()); // the only file removed leaves one empty row
+    EXPECT_EQ(apply(), "reload redisplay ");
+    EXPECT_TRUE(std::all_of(files.begin(), files.end(), [](const DataFile &file) { return file.path.isEmpty(); }));
 }
 
 } // namespace

@@ -8,50 +8,33 @@ namespace nudgely {
 namespace {
 
 // A line's parts as "date|/A|description" ("/A" for a one-off event only), or "nothing".
-QString partsOf(const char *text)
+QString partsOf(QStringView line)
 {
-    const QString line = QString::fromUtf8(text);
     const auto parsed = parseDataLine(line);
     if (!parsed)
         return QStringLiteral("nothing");
-    return parsed->date.toString() + u'|' + (parsed->oneOff ? QStringLiteral("/A") : QString()) + u'|' +
+    return parsed->date.toString() + (parsed->oneOff ? QStringLiteral("|/A|") : QStringLiteral("||")) +
            parsed->description.toString();
 }
 
 TEST(ParseDataLineTest, CutsTheLineIntoDateOptionAndDescription)
 {
-    const std::pair<const char *, const char *> cases[] = {
-        {"12/05/1970 Wedding anniversary", "12/05/1970||Wedding anniversary"},
-        {"   12/05/1970   Wedding anniversary  ", "12/05/1970||Wedding anniversary  "},
-        {"01/06/2030 /a Dentist", "01/06/2030|/A|Dentist"},
-        {"01/06/2030  /A   Dentist at  9", "01/06/2030|/A|Dentist at  9"},
-        {"01/06/2030 /Ax Dentist", "01/06/2030||/Ax Dentist"},
-        {"01/06/2030 Dentist /A", "01/06/2030||Dentist /A"},
-        {"01/06/2030/A Dentist", "01/06/2030/A||Dentist"},
-        {"/A Dentist", "/A||Dentist"},
-        {"01/06/2030 /A ", "01/06/2030|/A|"},
-        {"01/06/2030    ", "01/06/2030||"},
+    const std::pair<const char16_t *, const char *> cases[] = {
+        {u"   12/05/1970   a  b  ", "12/05/1970||a  b  "}, {u"1 /a x", "1|/A|x"}, {u"1  /A   x", "1|/A|x"},
+        {u"1 /Ax x", "1||/Ax x"}, {u"1 x /A", "1||x /A"}, {u"1/A x", "1/A||x"}, {u"/A x", "/A||x"},
+        {u"1 /A ", "1|/A|"}, {u"1    ", "1||"},
         // An option word must be followed by a space.
-        {"01/06/2030 /A", "nothing"},
-        {"01/06/2030 /x", "nothing"},
-        {"01/06/2030 /A\tDentist", "nothing"},
-        {"  /A", "nothing"},
+        {u"1 /A", "nothing"}, {u"1 /x", "nothing"}, {u"1 /A\tx", "nothing"}, {u"  /A", "nothing"},
         // One word: no date.
-        {"Dentist", "||Dentist"},
+        {u"x", "||x"},
         // Only the space character separates.
-        {"\t12/05/1970 tab first", "\t12/05/1970||tab first"},
-        {"12/05/1970\ttab inside", "12/05/1970\ttab||inside"},
-        {"12/05/1970 \tdescription", "12/05/1970||\tdescription"},
-        {"\t; a tab is no space", "\t;||a tab is no space"},
-        {"; old entries below", "nothing"},
-        {"   ' quoted comment", "nothing"},
-        {":colon comment", "nothing"},
-        {"12/05/1970 ;not a comment", "12/05/1970||;not a comment"},
-        {"", "nothing"},
-        {"     ", "nothing"},
+        {u"1\tx y", "1\tx||y"}, {u"1 \tx", "1||\tx"}, {u"\t; x", "\t;||x"},
+        // A comment mark counts only as the first character after the spaces.
+        {u"; x", "nothing"}, {u"   ' x", "nothing"}, {u":x", "nothing"}, {u"1 ;x", "1||;x"},
+        {u"", "nothing"}, {u"     ", "nothing"},
     };
     for (const auto &[line, expected] : cases)
-        EXPECT_EQ(partsOf(line), QString::fromUtf8(expected)) << line;
+        EXPECT_EQ(partsOf(line), QString::fromUtf8(expected)) << QString::fromUtf16(line).toStdString();
 }
 
 } // namespace

@@ -2,17 +2,9 @@
 
 #include "config/ConfigFile.h"
 #include "support/TestSession.h"
-#include "ui/main/EventListModel.h"
 
-#include <QAbstractItemModelTester>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QHeaderView>
-#include <QLabel>
-#include <QMenu>
-#include <QScreen>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +40,11 @@ protected:
     QString ini(const char *key) const
     {
         return readConfigFile(env.iniPath()).value(QLatin1String("Display"), QLatin1String(key)).value_or("<none>");
+    }
+    void expectIni(std::initializer_list<std::pair<const char *, const char *>> expected) const
+    {
+        for (const auto &[key, value] : expected)
+            EXPECT_EQ(ini(key), QString::fromLatin1(value)) << key;
     }
     int px(double twips) const { return qRound(twips / twipsPerPixel); }
     QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
@@ -94,11 +91,8 @@ TEST_F(MainWindowTest, FirstRunOpensCentredAtTheDefaultSizeAndStoresItBackUnchan
     EXPECT_EQ(window->versionLabel()->text(), QStringLiteral("version 1.4 rev 2"));
 
     window->close();
-    const std::pair<const char *, const char *> expected[] = {
-        {"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}, // centred: no position
-        {"Col0", "1000"},     {"Col1", "480"},       {"Col2", "480"}, {"Col3", "645"},         {"Col4", "3990"}};
-    for (const auto &[key, value] : expected)
-        EXPECT_EQ(ini(key), QString::fromLatin1(value)) << key;
+    expectIni({{"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}, // centred
+               {"Col0", "1000"}, {"Col1", "480"}, {"Col2", "480"}, {"Col3", "645"}, {"Col4", "3990"}});
 }
 
 TEST_F(MainWindowTest, StoredGeometryRoundTripsExactlyRunAfterRun)
@@ -110,11 +104,8 @@ TEST_F(MainWindowTest, StoredGeometryRoundTripsExactlyRunAfterRun)
             reopen();
         window->close();
     }
-    const std::pair<const char *, const char *> expected[] = {
-        {"frmWidth", "8000"}, {"frmHeight", "6007"}, {"frmLeft", "1234.5"}, {"frmTop", "307"},
-        {"Col0", "1001"},     {"Col1", "499"},       {"Col3", "646"}};
-    for (const auto &[key, value] : expected)
-        EXPECT_EQ(ini(key), QString::fromLatin1(value)) << key;
+    expectIni({{"frmWidth", "8000"}, {"frmHeight", "6007"}, {"frmLeft", "1234.5"}, {"frmTop", "307"},
+               {"Col0", "1001"}, {"Col1", "499"}, {"Col3", "646"}});
 }
 
 TEST_F(MainWindowTest, StoredGeometryIsBoundedAndKeptAsTheStatesRequire)
@@ -122,30 +113,25 @@ TEST_F(MainWindowTest, StoredGeometryIsBoundedAndKeptAsTheStatesRequire)
     open("frmWidth=100\nfrmHeight=abc\n");
     EXPECT_EQ(window->frameGeometry().size(), QSize(px(3000), px(5370)));
     window->close();
-    EXPECT_EQ(ini("frmWidth"), QStringLiteral("3000"));
-    EXPECT_EQ(ini("frmHeight"), QStringLiteral("5370"));
+    expectIni({{"frmWidth", "3000"}, {"frmHeight", "5370"}});
 
     // Maximised: the normal size and position stored earlier stay.
     open("frmMax=1\nCentre=0\nfrmWidth=6000\nfrmHeight=4500\nfrmLeft=300\nfrmTop=150\n");
     EXPECT_TRUE(window->isMaximized());
     window->close();
-    EXPECT_EQ(ini("frmMax"), QStringLiteral("1"));
-    EXPECT_EQ(ini("frmWidth"), QStringLiteral("6000"));
-    EXPECT_EQ(ini("frmLeft"), QStringLiteral("300"));
+    expectIni({{"frmMax", "1"}, {"frmWidth", "6000"}, {"frmLeft", "300"}});
 
     // Minimised: stored as the normal window it was.
     open("frmMax=1\nfrmWidth=6000\n");
     window->showMinimized();
     window->close();
-    EXPECT_EQ(ini("frmMax"), QStringLiteral("0"));
-    EXPECT_EQ(ini("frmWidth"), QStringLiteral("6000"));
+    expectIni({{"frmMax", "0"}, {"frmWidth", "6000"}});
 
     // Centred: the stored position is neither used nor overwritten.
     open("Centre=1\nfrmLeft=15\nfrmTop=30\n");
     EXPECT_NE(window->frameGeometry().topLeft(), QPoint(1, 2));
     window->close();
-    EXPECT_EQ(ini("frmLeft"), QStringLiteral("15"));
-    EXPECT_EQ(ini("frmTop"), QStringLiteral("30"));
+    expectIni({{"frmLeft", "15"}, {"frmTop", "30"}});
 
     // Escape closes the window wherever the focus is, and the geometry is stored.
     open("Centre=0\n");
@@ -265,8 +251,7 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     EXPECT_EQ(status(), QStringLiteral("can't centre if Nudgely is maximised!"));
     window->showNormal();
     window->close();
-    EXPECT_EQ(ini("frmWidth"), QStringLiteral("7185"));
-    EXPECT_EQ(ini("Col0"), QStringLiteral("1000"));
+    expectIni({{"frmWidth", "7185"}, {"Col0", "1000"}});
 }
 
 TEST_F(MainWindowTest, TheModelGivesTooltipsColoursAndAlignment)

@@ -51,7 +51,7 @@ TEST(ConfigEditTest, ChangesOnlyWhatItMust)
         // A new key goes after the last key of its section, with the file's line ends; a new section at the end.
         {"[A]\r\nk=1\r\n\r\n;\r\n[B]", {{"A", "j", "0"}, {"B", "k", "2"}, {"C", "k", "3"}},
          "[A]\r\nk=1\r\nj=0\r\n\r\n;\r\n[B]\r\nk=2\r\n\r\n[C]\r\nk=3\r\n"},
-        {untouched, {{"Display", "Filter", "0"}, {"Display", "Filter", "1"}}, untouched}, // the rest stays byte for byte
+        {untouched, {{"Display", "Filter", "0"}, {"Display", "Filter", "1"}}, untouched}, // the rest stays as it was
         // An empty value removes every line of the key and nothing else; removing a missing key makes no file.
         {"[A]\nk=1\n;\nK=2\nj=0\n[B]\nk=3", {{"A", "k", ""}, {"B", "j", ""}, {"C", "k", ""}}, "[A]\n;\nj=0\n[B]\nk=3"},
         {"", {{"A", "k", ""}}, ""}};

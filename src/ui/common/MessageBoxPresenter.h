@@ -2,8 +2,6 @@
 
 #include "app/MessagePresenter.h"
 
-class QWidget;
-
 namespace nudgely {
 
 // The program's messages as modal message boxes titled "Nudgely".

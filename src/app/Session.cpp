@@ -44,16 +44,12 @@ void Session::readDataFiles()
         if (path.isEmpty())
             continue;
         showStatus(QStringLiteral("reading datafile: ") + path + QStringLiteral("..."));
-        auto content = readDataFile(path);
-        if (!content) {
-            table_.addProblem({ReadProblem::Kind::NotOpened, slot, path});
+        const auto content = readDataFile(path);
+        if (!content)
             continue;
-        }
         table_.addFile(slot, content->bytes);
-        if (content->readFailed) {
-            table_.addProblem({ReadProblem::Kind::ReadFailed, slot, path});
+        if (content->readFailed)
             showStatus(QStringLiteral("failed to read line..."));
-        }
     }
 }
 

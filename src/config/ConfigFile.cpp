@@ -11,7 +11,8 @@ namespace {
 
 bool holdsLineBreak(QAnyStringView text)
 {
-    return text.toString().contains(QLatin1Char('\n')) || text.toString().contains(QLatin1Char('\r'));
+    const QString plain = text.toString();
+    return plain.contains(QLatin1Char('\n')) || plain.contains(QLatin1Char('\r'));
 }
 
 } // namespace

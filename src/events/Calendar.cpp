@@ -91,11 +91,6 @@ DayNumber addYears(const CivilDate &date, int years)
     return dayNumber(target, date.month, day);
 }
 
-DayNumber addYears(DayNumber day, int years)
-{
-    return addYears(civilDate(day), years);
-}
-
 SteppedDate stepYearsUntilNotBefore(const CivilDate &date, DayNumber day, DayNumber today, int todayYear)
 {
     if (day >= today)
@@ -109,13 +104,6 @@ SteppedDate stepYearsUntilNotBefore(const CivilDate &date, DayNumber day, DayNum
     if (reached < today)
         reached = dayNumber(qint64(from.year) + ++years, from.month, from.day);
     return {reached, {from.year + years, from.month, from.day}, years};
-}
-
-DayNumber stepYearsUntilNotBefore(DayNumber date, DayNumber today, int *steps)
-{
-    const SteppedDate stepped = stepYearsUntilNotBefore(civilDate(date), date, today, civilDate(today).year);
-    *steps = stepped.steps;
-    return stepped.day;
 }
 
 } // namespace nudgely

@@ -36,16 +36,12 @@ int weekday(DayNumber day);
 
 // The same month and day years later (or earlier); a 29 February that does not exist in
 // the target year becomes 28 February.
-DayNumber addYears(DayNumber day, int years);
 DayNumber addYears(const CivilDate &date, int years);
 
-// Steps a date forward one year at a time, each step from the previous result, until it is
-// no longer before today; returns the date reached and the number of steps. A 29 February
-// becomes 28 February at the first step and stays there. Worked out directly, not by looping.
-DayNumber stepYearsUntilNotBefore(DayNumber date, DayNumber today, int *steps);
-
-// The same for a date whose calendar parts are known, with today's year: nothing is
-// converted, and the parts of the date reached come back too.
+// Steps a date (its day number and its calendar parts) forward one year at a time, each step
+// from the previous result, until it is no longer before today; gives the date reached, its
+// parts, and the number of steps. A 29 February becomes 28 February at the first step and
+// stays there. Worked out directly, not by looping.
 struct SteppedDate {
     DayNumber day = 0;
     CivilDate civil;

@@ -8,7 +8,6 @@ namespace nudgely {
 void EventTable::clear()
 {
     events_.clear();
-    problems_.clear();
     textsUsed_ = 0;
     filesRead_ = 0;
 }

@@ -32,16 +32,8 @@ struct Event {
     std::optional<int> age;      // whole years at the next occurrence; none without a year
 };
 
-// A file the read could not take whole.
-struct ReadProblem {
-    enum class Kind { NotOpened, ReadFailed };
-    Kind kind;
-    int slot;
-    QString path;
-};
-
 // What reading the data files gives: their events in the order read (slot order, then line
-// order), the texts they point into, and the problems met.
+// order), and the texts they point into.
 class EventTable {
 public:
     // The table holds at most this many events; further lines are not taken.
@@ -59,13 +51,11 @@ public:
     // Takes one data file (its bytes in UTF-8 or Windows-1252) and appends an event for each
     // of its event lines. Two slots may name the same file: each gets its own events.
     void addFile(int slot, QByteArrayView bytes);
-    void addProblem(ReadProblem problem) { problems_.push_back(std::move(problem)); }
 
     const std::vector<Event> &events() const { return events_; }
     std::vector<Event> &events() { return events_; }
     // Files taken, including empty ones.
     int filesRead() const { return filesRead_; }
-    const std::vector<ReadProblem> &problems() const { return problems_; }
 
     QStringView date(const Event &event) const;
     QStringView description(const Event &event) const;
@@ -76,7 +66,6 @@ private:
     std::vector<QString> texts_; // one per file taken, and buffers kept from an earlier read
     std::size_t textsUsed_ = 0;
     std::vector<Event> events_;
-    std::vector<ReadProblem> problems_;
     int filesRead_ = 0;
 };
 

@@ -33,6 +33,20 @@ std::optional<DayNumber> findWeekdayDate(const WeekdayRule &rule, int month, Day
     }
 }
 
+} // namespace
+
+std::optional<DayNumber> nextWeekdayDate(const WeekdayRule &rule, int month, DayNumber today)
+{
+    return findWeekdayDate(rule, month, today, civilDate(today).year, +1);
+}
+
+std::optional<DayNumber> lastWeekdayDate(const WeekdayRule &rule, int month, DayNumber today)
+{
+    return findWeekdayDate(rule, month, today, qint64(civilDate(today).year) + 1, -1);
+}
+
+namespace {
+
 // Today, as every event of one resolution sees it.
 struct Today {
     DayNumber day;
@@ -59,11 +73,11 @@ void resolveEvent(Event &event, QStringView field, const DateFormat &format, con
         break;
     }
     case DateKind::WeekdayRule: {
-        const auto found = findWeekdayDate(parsed.rule, parsed.month, today.day, today.year, +1);
+        const auto found = nextWeekdayDate(parsed.rule, parsed.month, today.day);
         if (!found)
             return;
         next = {*found, civilDate(*found), 0};
-        last = findWeekdayDate(parsed.rule, parsed.month, today.day, qint64(today.year) + 1, -1).value_or(today.day);
+        last = lastWeekdayDate(parsed.rule, parsed.month, today.day).value_or(today.day);
         break;
     }
     }
@@ -84,16 +98,6 @@ void resolveEvent(Event &event, QStringView field, const DateFormat &format, con
 }
 
 } // namespace
-
-std::optional<DayNumber> nextWeekdayDate(const WeekdayRule &rule, int month, DayNumber today)
-{
-    return findWeekdayDate(rule, month, today, civilDate(today).year, +1);
-}
-
-std::optional<DayNumber> lastWeekdayDate(const WeekdayRule &rule, int month, DayNumber today)
-{
-    return findWeekdayDate(rule, month, today, qint64(civilDate(today).year) + 1, -1);
-}
 
 void resolveEvents(EventTable &table, const DateFormat &format, const QDate &today)
 {

@@ -28,13 +28,6 @@ QChar *windows1252(QByteArrayView bytes, QChar *out)
 
 } // namespace
 
-QString decodeWindows1252(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    windows1252(bytes, text.data());
-    return text;
-}
-
 QString decodeText(QByteArrayView bytes)
 {
     QString text;

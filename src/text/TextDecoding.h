@@ -12,6 +12,4 @@ QString decodeText(QByteArrayView bytes);
 // no new memory.
 void decodeTextInto(QByteArrayView bytes, QString &text);
 
-QString decodeWindows1252(QByteArrayView bytes);
-
 } // namespace nudgely

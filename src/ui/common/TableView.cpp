@@ -61,6 +61,24 @@ QColor TableView::standardBackground() const
     return palette().color(QPalette::Active, QPalette::Base);
 }
 
+QRect TableView::selectedBlock() const
+{
+    QRect block;
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        block |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
+    const QModelIndex current = currentIndex();
+    if (block.isEmpty() && current.isValid())
+        block = QRect(current.column(), current.row(), 1, 1);
+    return block;
+}
+
+void TableView::setListFont(const QFont &font)
+{
+    setFont(font);
+    horizontalHeader()->setFont(font);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+}
+
 ListPlace TableView::placeAt(QWidget *where, const QPoint &pos) const
 {
     const QPoint global = where->mapToGlobal(pos);

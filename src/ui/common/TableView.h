@@ -25,6 +25,11 @@ public:
     // a release that went elsewhere).
     ListPlace placeAt(QWidget *where, const QPoint &pos) const;
 
+    // The rows and columns the selection spans, or the current cell when nothing is selected.
+    QRect selectedBlock() const;
+    // The events font, for the cells and the header, with rows tall enough for it.
+    void setListFont(const QFont &font);
+
     // The colours that a cell without its own stands in: the palette's, since the viewport
     // itself shows grey below the rows.
     QColor standardText() const;

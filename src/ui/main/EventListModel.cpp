@@ -43,13 +43,6 @@ int EventListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : EventColumnCount;
 }
 
-QVariant EventListModel::colour(qint32 value, const QColor &standard) const
-{
-    if (value == 0)
-        return standard.isValid() ? QVariant(standard) : QVariant();
-    return colourFromValue(value);
-}
-
 QVariant EventListModel::data(const QModelIndex &index, int role) const
 {
     if (changing_ || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -60,9 +53,9 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return list.text(index.row(), index.column());
     case Qt::ForegroundRole:
-        return colour(row ? row->foreground : 0, standardText_);
+        return cellColour(row ? row->foreground : 0, standardText_);
     case Qt::BackgroundRole:
-        return colour(row ? row->background : 0, standardBackground_);
+        return cellColour(row ? row->background : 0, standardBackground_);
     case Qt::TextAlignmentRole:
         if (index.column() == DateColumn)
             return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));

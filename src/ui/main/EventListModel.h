@@ -24,7 +24,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QVariant colour(qint32 value, const QColor &standard) const;
     void listChanging();
     void listChanged();
 

@@ -245,9 +245,7 @@ void MainWindow::applyListFont()
     font.setPointSize(qMax<int>(1, settings.fontSize));
     font.setBold(settings.fontStyle & 1);
     font.setItalic(settings.fontStyle & 2);
-    listView_->setFont(font);
-    listView_->horizontalHeader()->setFont(font);
-    listView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    listView_->setListFont(font);
     // The data file list of the preferences shows the same font; reaching it loads the
     // dialog, hidden, when it is not loaded yet.
     ensurePreferences();
@@ -439,13 +437,9 @@ void MainWindow::copyToClipboard()
     setBusy(true);
     listView_->setFocus();
     session_.showStatus(QStringLiteral("copying data to clipboard..."));
-    QRect block;
-    for (const QItemSelectionRange &range : listView_->selectionModel()->selection())
-        block |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
-    if (block.isEmpty()) {
-        const QModelIndex current = listView_->currentIndex();
-        block = QRect(current.isValid() ? current.column() : 0, current.isValid() ? current.row() : 0, 1, 1);
-    }
+    QRect block = listView_->selectedBlock();
+    if (block.isEmpty())
+        block = QRect(0, 0, 1, 1);
     // The whole list, as Select All takes it, goes with its header line.
     const bool wholeList = block == QRect(0, 0, EventColumnCount, model_->rowCount());
     const QStringList lines = session_.list().lines(block.top(), block.bottom(), block.left(), block.right(), wholeList);

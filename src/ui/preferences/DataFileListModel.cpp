@@ -121,11 +121,8 @@ QVariant DataFileListModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
     case Qt::BackgroundRole: {
         const bool text = role == Qt::ForegroundRole;
-        const qint32 value = sample ? colour(index.row(), index.column(), text) : 0;
-        if (value != 0)
-            return colourFromValue(value);
-        const QColor &standard = text ? standardText_ : standardBackground_;
-        return standard.isValid() ? QVariant(standard) : QVariant();
+        return cellColour(sample ? colour(index.row(), index.column(), text) : 0,
+                          text ? standardText_ : standardBackground_);
     }
     case Qt::TextAlignmentRole:
         if (index.column() == PathColumn)

@@ -124,13 +124,6 @@ void DataFilesPage::createPopupMenu()
     popupMenu_->setDefaultAction(editAction_);
 }
 
-void DataFilesPage::setListFont(const QFont &font)
-{
-    listView_->setFont(font);
-    listView_->horizontalHeader()->setFont(font);
-    listView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
-}
-
 QString DataFilesPage::shortenedPath(const QString &path) const
 {
     // Measured with the page's own font, not the list's.
@@ -142,19 +135,6 @@ void DataFilesPage::showDataFiles()
 {
     model_->setFiles(session_.dataFiles());
     listView_->setCurrentIndex(model_->index(0, DataFileListModel::FutureColumn));
-}
-
-QRect DataFilesPage::selectedBlock() const
-{
-    QRect block;
-    for (const QItemSelectionRange &range : listView_->selectionModel()->selection())
-        block |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
-    if (block.isEmpty()) {
-        const QModelIndex current = listView_->currentIndex();
-        if (current.isValid())
-            block = QRect(current.column(), current.row(), 1, 1);
-    }
-    return block;
 }
 
 void DataFilesPage::addOrCreate(bool existing)
@@ -186,7 +166,7 @@ void DataFilesPage::newFile()
 
 void DataFilesPage::removeFiles()
 {
-    const QRect block = selectedBlock();
+    const QRect block = listView_->selectedBlock();
     if (block.isEmpty())
         return;
     QString list;
@@ -205,7 +185,7 @@ void DataFilesPage::editFiles()
     QStringList paths;
     if (settings.useDefaultEditor != 1 && settings.multiFile != 0) {
         // An editor that takes several files gets every selected one, in row order.
-        const QRect block = selectedBlock();
+        const QRect block = listView_->selectedBlock();
         for (int row = block.top(); row <= block.bottom(); ++row) {
             if (!model_->path(row).isEmpty())
                 paths.append(model_->path(row));
@@ -237,7 +217,7 @@ void DataFilesPage::listPressed(const ListPlace &place, Qt::MouseButton button)
         action->setEnabled(true);
     const QList<QAction *> fileActions = {editAction_, removeAction_, textColourAction_, backgroundColourAction_};
     const QModelIndex index = place.isCell() ? model_->index(place.row, place.column) : QModelIndex();
-    if (!index.isValid() || !selectedBlock().contains(index.column(), index.row())) {
+    if (!index.isValid() || !listView_->selectedBlock().contains(index.column(), index.row())) {
         if (index.isValid()) {
             listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         } else {
@@ -246,7 +226,7 @@ void DataFilesPage::listPressed(const ListPlace &place, Qt::MouseButton button)
         }
     }
     // The empty row holds no file to work on.
-    const QRect block = selectedBlock();
+    const QRect block = listView_->selectedBlock();
     if (block.height() == 1 && model_->path(block.top()).isEmpty()) {
         for (QAction *action : fileActions)
             action->setEnabled(false);
@@ -260,7 +240,7 @@ void DataFilesPage::listPressed(const ListPlace &place, Qt::MouseButton button)
 
 void DataFilesPage::setColour(bool text)
 {
-    const QRect block = selectedBlock();
+    const QRect block = listView_->selectedBlock();
     const QModelIndex current = listView_->currentIndex();
     if (!current.isValid())
         return;

@@ -24,7 +24,6 @@ public:
 
     // Fills the list from the session's data files, dropping unapplied changes.
     void showDataFiles();
-    void setListFont(const QFont &font);
 
     DataFileListModel *model() const { return model_; }
     TableView *listView() const { return listView_; }
@@ -45,7 +44,6 @@ private:
     void listPressed(const ListPlace &place, Qt::MouseButton button);
     void listDoubleClicked(const ListPlace &place);
     void setColour(bool text);
-    QRect selectedBlock() const;
     QString shortenedPath(const QString &path) const;
 
     Session &session_;

@@ -136,7 +136,7 @@ WorkingPreferences PreferencesDialog::working() const
 
 void PreferencesDialog::setListFont(const QFont &font)
 {
-    dataFiles_->setListFont(font);
+    dataFiles_->listView()->setListFont(font);
 }
 
 void PreferencesDialog::apply()

@@ -12,19 +12,49 @@ void EventTable::clear()
     filesRead_ = 0;
 }
 
-void EventTable::addFile(int slot, QByteArrayView bytes)
+FileTaken EventTable::addFile(int slot, QByteArrayView bytes)
 {
     ++filesRead_;
     if (textsUsed_ == texts_.size())
         texts_.emplace_back();
     QString &kept = texts_[textsUsed_++];
     decodeTextInto(bytes, kept);
+    const std::size_t firstEvent = events_.size();
+    FileTaken taken;
     TextLines lines(kept);
     QStringView line;
-    while (lines.next(line) && events_.size() < MaxEvents) {
-        if (const auto parsed = parseDataLine(line))
-            append(slot, kept, *parsed);
+    for (int number = 1; lines.next(line); ++number) {
+        if (line.size() > MaxLineLength) {
+            if (taken.linesTooLong++ == 0)
+                taken.firstLineTooLong = number;
+            continue;
+        }
+        if (const auto parsed = parseDataLine(line)) {
+            if (events_.size() < MaxEvents)
+                append(slot, kept, *parsed);
+            else
+                ++taken.eventsNotLoaded;
+        }
     }
+    if (taken.linesTooLong > 0)
+        compactText(kept, firstEvent);
+    return taken;
+}
+
+// Keeps only the events' own parts of a text, so that the skipped lines take no memory.
+void EventTable::compactText(QString &text, std::size_t firstEvent)
+{
+    QString compact;
+    for (std::size_t i = firstEvent; i < events_.size(); ++i) {
+        Event &event = events_[i];
+        const quint32 start = event.dateLength > 0 ? event.dateStart : event.descriptionStart;
+        const quint32 end = event.descriptionStart + event.descriptionLength;
+        const auto at = static_cast<quint32>(compact.size());
+        compact.append(QStringView(text).mid(start, end - start));
+        event.dateStart = event.dateLength > 0 ? at : 0;
+        event.descriptionStart = at + (event.descriptionStart - start);
+    }
+    text = std::move(compact);
 }
 
 void EventTable::append(int slot, QStringView text, const DataLine &line)

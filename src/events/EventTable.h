@@ -32,12 +32,21 @@ struct Event {
     std::optional<int> age;      // whole years at the next occurrence; none without a year
 };
 
+// What taking one data file met besides its events.
+struct FileTaken {
+    int linesTooLong = 0;     // skipped, as no event is that long
+    int firstLineTooLong = 0; // its line number, from 1
+    int eventsNotLoaded = 0;  // event lines beyond the table's limit
+};
+
 // What reading the data files gives: their events in the order read (slot order, then line
 // order), and the texts they point into.
 class EventTable {
 public:
     // The table holds at most this many events; further lines are not taken.
     static constexpr int MaxEvents = 32767;
+    // A longer line is no event but a broken or binary file; showing it would freeze the list.
+    static constexpr qsizetype MaxLineLength = 64 * 1024;
 
     EventTable() = default;
     // The events point into the texts: a table is moved, never copied.
@@ -50,7 +59,7 @@ public:
     void clear();
     // Takes one data file (its bytes in UTF-8 or Windows-1252) and appends an event for each
     // of its event lines. Two slots may name the same file: each gets its own events.
-    void addFile(int slot, QByteArrayView bytes);
+    FileTaken addFile(int slot, QByteArrayView bytes);
 
     const std::vector<Event> &events() const { return events_; }
     std::vector<Event> &events() { return events_; }
@@ -62,6 +71,7 @@ public:
 
 private:
     void append(int slot, QStringView text, const DataLine &line);
+    void compactText(QString &text, std::size_t firstEvent);
 
     std::vector<QString> texts_; // one per file taken, and buffers kept from an earlier read
     std::size_t textsUsed_ = 0;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr qint64 ChunkSize = 1024 * 1024;
 
-qsizetype lastLineEnd(const QByteArray &bytes)
+qsizetype lastLineEnd(QByteArrayView bytes)
 {
     for (qsizetype i = bytes.size(); i > 0; --i) {
         if (bytes[i - 1] == '\n' || bytes[i - 1] == '\r')
@@ -43,16 +43,16 @@ const char16_t *findLineEnd(const char16_t *from, const char16_t *end)
 
 } // namespace
 
-TextFileContent readTextFile(QIODevice &device)
+TextFileContent readTextFile(QIODevice &device, qint64 limit)
 {
     TextFileContent content;
     QByteArray bytes;
     // A file's size, when known, is read in one go into a buffer of just that size; one
-    // more byte tells that it has not grown meanwhile.
+    // more byte tells that it has not grown meanwhile, or that it goes on past the limit.
     const qint64 expected = device.isSequential() ? 0 : device.size() + 1;
-    while (bytes.size() < MaxTextFileBytes) {
+    while (bytes.size() <= limit) {
         const qsizetype before = bytes.size();
-        const qint64 wanted = qMin(before == 0 && expected > 0 ? expected : ChunkSize, MaxTextFileBytes - before);
+        const qint64 wanted = qMin(before == 0 && expected > 0 ? expected : ChunkSize, limit + 1 - before);
         bytes.resize(before + wanted);
         const qint64 got = device.read(bytes.data() + before, wanted);
         bytes.resize(before + qMax<qint64>(got, 0));
@@ -64,6 +64,10 @@ TextFileContent readTextFile(QIODevice &device)
         }
         if (got == 0)
             break;
+    }
+    if (bytes.size() > limit) {
+        content.cut = true;
+        bytes.truncate(lastLineEnd(bytes.first(limit)));
     }
     content.bytes = std::move(bytes);
     return content;

@@ -3,7 +3,11 @@
 
 #include "support/TempFolder.h"
 
+#include <QFile>
 #include <QStringList>
+
+#include <atomic>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -22,27 +26,85 @@ QStringList eventsOf(const EventTable &table)
     return list;
 }
 
-TEST(ReadDataFileTest, ReadsOnlyOrdinaryFilesWhateverTheyHold)
+TEST(ReadDataFileTest, ReadsOnlyOrdinaryFilesAndSaysWhyNot)
 {
     test::TempFolder folder;
     folder.write(QStringLiteral("a.txt"), "1 J\xC3\xB6rg\n");
-    EXPECT_EQ(readDataFile(folder.path(QStringLiteral("a.txt"))).value().bytes, "1 J\xC3\xB6rg\n");
+    EXPECT_EQ(readDataFile(folder.path(QStringLiteral("a.txt"))).text.bytes, "1 J\xC3\xB6rg\n");
     ASSERT_EQ(::mkdir(qPrintable(folder.path(QStringLiteral("folder.txt"))), 0700), 0);
     ASSERT_EQ(::mkfifo(qPrintable(folder.path(QStringLiteral("fifo.txt"))), 0600), 0);
-    // The pipe last: opened, it would wait for a writer that never comes.
-    for (const char *path : {"/dev/zero", "folder.txt", "missing.txt", "fifo.txt"})
-        EXPECT_FALSE(readDataFile(folder.path(QString::fromLatin1(path))).has_value()) << path;
+    const std::pair<const char *, const char *> cases[] = {{"/dev/zero", "not an ordinary file"},
+                                                           {"folder.txt", "not an ordinary file"},
+                                                           {"missing.txt", "No such file or directory"},
+                                                           {"fifo.txt", "not an ordinary file"}};
+    for (const auto &[path, problem] : cases)
+        EXPECT_EQ(readDataFile(folder.path(QString::fromLatin1(path))).openProblem, QLatin1String(problem)) << path;
+}
 
-    // Binary junk, a huge line and NUL characters do not stop the read.
-    QByteArray junk;
-    for (int i = 0; i < 200000; ++i)
-        junk += static_cast<char>((i * 7919) % 256);
-    folder.write(QStringLiteral("junk.bin"), junk + "\n" + QByteArray(100000, 'x') + " long\n" + QByteArray(3, '\0'));
+// A pipe put in the file's place between a check and the open would wait for a writer for ever.
+TEST(ReadDataFileTest, NeverWaitsOnAPipeSwappedInForTheFile)
+{
+    test::TempFolder folder;
+    const QByteArray data = QFile::encodeName(folder.path(QStringLiteral("data.txt")));
+    const QByteArray fifo = QFile::encodeName(folder.path(QStringLiteral("fifo")));
+    const QByteArray plain = QFile::encodeName(folder.path(QStringLiteral("plain")));
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        while (!done) {
+            ::mkfifo(fifo.constData(), 0600);
+            ::rename(fifo.constData(), data.constData());
+            folder.write(QStringLiteral("plain"), "1 a\n");
+            ::rename(plain.constData(), data.constData());
+        }
+    });
+    // Stuck in an open, the test could never end: the watchdog ends it as a failure.
+    std::thread watchdog([&] {
+        for (int tenths = 0; tenths < 300 && !done; ++tenths)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!done) {
+            std::fputs("reading a data file waits on a pipe\n", stderr);
+            std::_Exit(1);
+        }
+    });
+    int pipes = 0;
+    for (int i = 0; i < 3000; ++i)
+        pipes += readDataFile(QFile::decodeName(data)).openProblem == u"not an ordinary file" ? 1 : 0;
+    done = true;
+    swapper.join();
+    watchdog.join();
+    EXPECT_GT(pipes, 0);
+}
+
+// A file over the limit is read up to its last whole line within it, so that a character cut
+// in two does not turn a UTF-8 file into Windows-1252; its problems are named.
+TEST(LoadDataFileTest, AFileOverTheLimitIsCutAtALineAndSaysSo)
+{
+    test::TempFolder folder;
+    QByteArray bytes = "1 J\xC3\xB6rg\n";
+    const QByteArray filler = "; " + QByteArray(60000, 'x') + "\n";
+    while (bytes.size() + filler.size() < MaxTextFileBytes)
+        bytes += filler;
+    bytes += QByteArray(MaxTextFileBytes - bytes.size() - 1, ';') + "\xC3\xB6\n2 cut off\n";
+    folder.write(QStringLiteral("big.txt"), bytes);
     EventTable table;
-    table.addFile(0, readDataFile(folder.path(QStringLiteral("junk.bin"))).value().bytes);
-    table.addFile(1, "1 after\n");
-    EXPECT_EQ(eventsOf(table).mid(qsizetype(table.events().size()) - 3),
-              QStringList({"0:" + QString(100000, u'x') + ":long", "0::" + QString(3, QChar()), "1:1:after"}));
+    const DataFileLoad load = loadDataFile(table, 0, folder.path(QStringLiteral("big.txt")));
+    EXPECT_EQ(eventsOf(table), QStringList({QString::fromUtf8("0:1:J\xC3\xB6rg")}));
+    EXPECT_TRUE(load.read && load.partly());
+    EXPECT_EQ(load.problems, QStringList("larger than 64 MiB; only the lines within the first 64 MiB were read"));
+}
+
+TEST(LoadDataFileTest, OverlongLinesAreSkippedAndNamedTheRestIsRead)
+{
+    test::TempFolder folder;
+    const QByteArray longLine = "1 " + QByteArray(EventTable::MaxLineLength, 'x') + "\n";
+    folder.write(QStringLiteral("one.txt"), "1 a\n" + longLine + "; " + QByteArray(EventTable::MaxLineLength - 2, 'c') + "\n2 b");
+    folder.write(QStringLiteral("two.txt"), longLine + longLine + QByteArray("3 c\n"));
+    EventTable table;
+    const DataFileLoad one = loadDataFile(table, 0, folder.path(QStringLiteral("one.txt")));
+    const DataFileLoad two = loadDataFile(table, 1, folder.path(QStringLiteral("two.txt")));
+    EXPECT_EQ(eventsOf(table), QStringList({"0:1:a", "0:2:b", "1:3:c"}));
+    EXPECT_EQ(one.problems, QStringList("line 2 is longer than 65536 characters and was skipped"));
+    EXPECT_EQ(two.problems, QStringList("2 lines longer than 65536 characters were skipped, the first at line 1"));
 }
 
 TEST(EventTableTest, EventLinesInSlotThenLineOrderAndEveryFileCounts)
@@ -64,12 +126,12 @@ TEST(EventTableTest, EventLinesInSlotThenLineOrderAndEveryFileCounts)
     EXPECT_EQ(table.filesRead(), 1);
 }
 
-TEST(EventTableTest, TheTableStopsAtMaxEventsAcrossFiles)
+TEST(EventTableTest, TheTableStopsAtMaxEventsAcrossFilesAndCountsTheRest)
 {
     EventTable table;
-    table.addFile(0, QByteArray("1 first\n").repeated(EventTable::MaxEvents - 7));
-    table.addFile(1, QByteArray("; c\n").repeated(3) + QByteArray("1 second\n").repeated(10));
-    table.addFile(2, "1 third\n");
+    EXPECT_EQ(table.addFile(0, QByteArray("1 first\n").repeated(EventTable::MaxEvents - 7)).eventsNotLoaded, 0);
+    EXPECT_EQ(table.addFile(1, QByteArray("; c\n").repeated(3) + QByteArray("1 second\n").repeated(10)).eventsNotLoaded, 3);
+    EXPECT_EQ(table.addFile(2, "1 third\n\n; not an event\n").eventsNotLoaded, 1);
     EXPECT_EQ(eventsOf(table).mid(EventTable::MaxEvents - 8),
               QStringList({"0:1:first"}) + QStringList(7, QStringLiteral("1:1:second")));
     EXPECT_EQ(table.filesRead(), 3);

@@ -2,35 +2,81 @@
 
 #include "events/DateParsing.h"
 
+#include <array>
+
 namespace nudgely {
 
 namespace {
 
-// The n-th weekday of the month in a given year; nothing outside the calendar range.
-std::optional<DayNumber> weekdayInYear(const WeekdayRule &rule, int month, qint64 year)
+// The years of a walk map onto calendar years as dates are built: 0 to 29 mean 2000 to 2029
+// and 30 to 99 mean 1930 to 1999. Within each stretch a later year gives a later date.
+struct Stretch {
+    qint64 first;
+    qint64 last;
+    qint64 offset;
+};
+constexpr qint64 Far = qint64(1) << 40;
+constexpr std::array<Stretch, 4> Stretches = {{{-Far, -1, 0}, {0, 29, 2000}, {30, 99, 1900}, {100, Far, 0}}};
+
+// A month outside 1 to 12 carries whole years.
+struct CarriedMonth {
+    qint64 years;
+    int month;
+};
+CarriedMonth carryMonth(int month)
 {
-    const auto first = buildDate(year, month, 1);
-    if (!first)
-        return std::nullopt;
-    const int ahead = (rule.weekday - weekday(*first) + 7) % 7;
-    // A count of 0 goes back a week; nothing keeps the date within the month.
-    const qint64 date = qint64(*first) + ahead + 7LL * (rule.count - 1);
-    if (date < firstCalendarDay() || date > lastCalendarDay())
-        return std::nullopt;
-    return static_cast<DayNumber>(date);
+    const qint64 zeroBased = qint64(month) - 1;
+    const qint64 years = zeroBased >= 0 ? zeroBased / 12 : (zeroBased - 11) / 12;
+    return {years, static_cast<int>(zeroBased - years * 12) + 1};
 }
 
-// Walks year by year from a first year in one direction until the date reaches today.
+// Walks year by year from a first year in one direction until the rule's date reaches
+// today; a year whose date cannot be built, or lies outside the calendar, ends the walk with
+// nothing. The dates rise with the years within a stretch, so each stretch is halved rather
+// than walked: a month far out would otherwise take thousands of steps for every event.
 std::optional<DayNumber> findWeekdayDate(const WeekdayRule &rule, int month, DayNumber today, qint64 firstYear,
                                          int direction)
 {
-    for (qint64 year = firstYear;; year += direction) {
-        const auto candidate = weekdayInYear(rule, month, year);
-        if (!candidate)
+    const CarriedMonth carried = carryMonth(month);
+    const auto inCalendar = [](qint64 date) { return date >= firstCalendarDay() && date <= lastCalendarDay(); };
+    const auto reached = [&](qint64 date) { return direction > 0 ? date >= today : date <= today; };
+    bool first = true;
+    for (std::size_t i = 0; i < Stretches.size(); ++i) {
+        const Stretch &stretch = Stretches[direction > 0 ? i : Stretches.size() - 1 - i];
+        if (first && (firstYear < stretch.first || firstYear > stretch.last))
+            continue;
+        const qint64 from = first ? firstYear : (direction > 0 ? stretch.first : stretch.last);
+        first = false;
+        // Calendar years 100 to 9999 hold every date that can be built.
+        const qint64 lowest = 100 - stretch.offset - carried.years;
+        const qint64 highest = 9999 - stretch.offset - carried.years;
+        const auto dateIn = [&](qint64 year) {
+            const DayNumber firstDay = dayNumber(year + stretch.offset + carried.years, carried.month, 1);
+            const int ahead = (rule.weekday - weekday(firstDay) + 7) % 7;
+            // A count of 0 goes back a week; nothing keeps the date within the month.
+            return qint64(firstDay) + ahead + 7LL * (rule.count - 1);
+        };
+        if (from < lowest || from > highest || !inCalendar(dateIn(from)))
             return std::nullopt;
-        if ((direction > 0 && *candidate >= today) || (direction < 0 && *candidate <= today))
-            return candidate;
+        const qint64 end = direction > 0 ? stretch.last : stretch.first;
+        const qint64 stop = direction > 0 ? qMin(end, highest) : qMax(end, lowest);
+        if (reached(dateIn(stop))) {
+            qint64 low = 0;
+            qint64 high = (stop - from) * direction;
+            while (low < high) {
+                const qint64 middle = low + (high - low) / 2;
+                if (reached(dateIn(from + middle * direction)))
+                    high = middle;
+                else
+                    low = middle + 1;
+            }
+            const qint64 date = dateIn(from + low * direction);
+            return inCalendar(date) ? std::optional<DayNumber>(static_cast<DayNumber>(date)) : std::nullopt;
+        }
+        if (stop != end || !inCalendar(dateIn(stop)))
+            return std::nullopt;
     }
+    return std::nullopt;
 }
 
 } // namespace

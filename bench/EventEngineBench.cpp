@@ -5,6 +5,8 @@
 #include "events/OccurrenceResolver.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -32,10 +34,8 @@ QStringList workloadFiles(benchmark::State &state, const char *variable)
 void readFiles(const QStringList &files, EventTable &table)
 {
     table.clear();
-    for (int slot = 0; slot < files.size(); ++slot) {
-        if (const auto content = readDataFile(files[slot]))
-            table.addFile(slot, content->bytes);
-    }
+    for (int slot = 0; slot < files.size(); ++slot)
+        loadDataFile(table, slot, files[slot]);
 }
 
 const DateFormat DayMonthYear = DateFormat::fromSettings(0, 1, 2);
@@ -82,6 +82,48 @@ void loadChainWithAllRows(benchmark::State &state)
     state.counters["rows"] = static_cast<double>(list.rows().size());
 }
 BENCHMARK(loadChainWithAllRows)->Unit(benchmark::kMillisecond);
+
+// 32,767 lines of one weekday rule whose month lies thousands of years away (argument 1),
+// against as many ordinary dates (argument 0): the rule's work stays bounded.
+void resolveFarWeekdayRules(benchmark::State &state)
+{
+    const QByteArray line = state.range(0) ? "1SU/32767/XXXX far rule\n" : "05/12/1990 ordinary date\n";
+    EventTable table;
+    table.addFile(0, line.repeated(EventTable::MaxEvents));
+    for (auto _ : state)
+        resolveEvents(table, DayMonthYear, Today);
+    state.counters["events"] = static_cast<double>(table.events().size());
+}
+BENCHMARK(resolveFarWeekdayRules)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A data file of ordinary lines with one line of the given size in megabytes in the middle:
+// the long line is skipped and the rest read as usual.
+void loadFileWithOneLongLine(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write a temporary file");
+        return;
+    }
+    const QByteArray ordinary = QByteArray("05/12/1990 ordinary date\n").repeated(1000);
+    file.write(ordinary + "01/01/2000 " + QByteArray(state.range(0) * 1024 * 1024, 'x') + "\n" + ordinary);
+    file.close();
+    Settings settings;
+    settings.filter = 0;
+    const DataFileList colours{};
+    EventTable table;
+    EventList list(table);
+    for (auto _ : state) {
+        table.clear();
+        loadDataFile(table, 0, path);
+        resolveEvents(table, DayMonthYear, Today);
+        list.rebuild(settings, colours);
+    }
+    state.counters["rows"] = static_cast<double>(list.rows().size());
+}
+BENCHMARK(loadFileWithOneLongLine)->Arg(0)->Arg(10)->Arg(40)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace nudgely

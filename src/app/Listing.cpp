@@ -2,24 +2,54 @@
 
 #include "app/Session.h"
 #include "app/Startup.h"
+#include "text/ErrorText.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace nudgely {
 
-void printEventList(const EventList &list, std::FILE *out, std::FILE *err)
+namespace {
+
+// A closed standard output would be the descriptor the next file opened gets, and the list
+// would be written into it. /dev/null holds the place; the closed output is still a failure.
+bool holdClosedOutput()
 {
+    if (::fcntl(STDOUT_FILENO, F_GETFD) != -1)
+        return false;
+    const int fd = ::open("/dev/null", O_WRONLY);
+    if (fd >= 0 && fd != STDOUT_FILENO)
+        ::close(fd);
+    return true;
+}
+
+} // namespace
+
+int printEventList(const Session &session, std::FILE *out, std::FILE *err)
+{
+    const EventList &list = session.list();
     const QStringList lines = list.lines(0, list.rowCount() - 1, DateColumn, DescriptionColumn, true);
     const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
-    std::fflush(out);
-    std::fprintf(err, "%s\n", list.summaryText().toUtf8().constData());
+    errno = 0;
+    const std::size_t written = std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
+    // A closed or full output must not look like a list printed whole.
+    const int error = (std::fflush(out) != 0 || written != static_cast<std::size_t>(text.size()) || std::ferror(out))
+                          ? (errno != 0 ? errno : EIO)
+                          : 0;
+    for (const DataFileProblem &problem : session.problems())
+        std::fprintf(err, "nudgely: %s: %s\n", problem.path.toUtf8().constData(),
+                     problem.reason.toUtf8().constData());
+    std::fprintf(err, "%s\n", session.summaryText().toUtf8().constData());
+    return error;
 }
 
 int runListing(int argc, char **argv, const ProgramOptions &options)
 {
+    const bool outputClosed = holdClosedOutput();
     const QCoreApplication app(argc, argv);
     StandardErrorPresenter messages;
     const AppPaths paths = AppPaths::forThisProgram();
@@ -32,9 +62,16 @@ int runListing(int argc, char **argv, const ProgramOptions &options)
     session->clock().setToday(options.today);
     session->loadConfiguration();
     session->reloadDataFiles();
-    printEventList(session->list(), stdout, stderr);
+    int status = 0;
+    int error = printEventList(*session, stdout, stderr);
+    if (outputClosed)
+        error = EBADF;
+    if (error != 0) {
+        std::fprintf(stderr, "nudgely: writing the list: %s\n", systemErrorText(error).toUtf8().constData());
+        status = ExitOutputFailure;
+    }
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(status);
 }
 
 } // namespace nudgely

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "app/ProgramOptions.h"
-#include "eventlist/EventList.h"
 
 #include <cstdio>
 
 namespace nudgely {
 
+class Session;
+
 // Exit statuses of the program.
+inline constexpr int ExitOutputFailure = 1;
 inline constexpr int ExitConfigurationProblem = 2;
 
-// Every row of the list, header first, cells joined by tabs, each row ending in LF; the
-// summary goes to err.
-void printEventList(const EventList &list, std::FILE *out, std::FILE *err);
+// Every row of the list, header first, cells joined by tabs, each row ending in LF; each
+// data file's problems ("nudgely: PATH: reason") and the summary go to err. 0, or the errno
+// value that stopped writing the list.
+int printEventList(const Session &session, std::FILE *out, std::FILE *err);
 
 // A run without a window: the start-up and the load chain as the window runs them, then the
 // list is printed. Returns the exit status.

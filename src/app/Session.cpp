@@ -39,18 +39,35 @@ void Session::showStatus(const QString &message)
 void Session::readDataFiles()
 {
     table_.clear();
+    problems_.clear();
+    filesNotRead_ = filesReadInPart_ = eventsNotLoaded_ = 0;
     for (int slot = 0; slot < MaxDataFiles; ++slot) {
         const QString &path = files_[static_cast<std::size_t>(slot)].path;
         if (path.isEmpty())
             continue;
         showStatus(QStringLiteral("reading datafile: ") + path + QStringLiteral("..."));
-        const auto content = readDataFile(path);
-        if (!content)
-            continue;
-        table_.addFile(slot, content->bytes);
-        if (content->readFailed)
+        const DataFileLoad load = loadDataFile(table_, slot, path);
+        if (load.readFailed)
             showStatus(QStringLiteral("failed to read line..."));
+        filesNotRead_ += load.read ? 0 : 1;
+        filesReadInPart_ += load.partly() ? 1 : 0;
+        eventsNotLoaded_ += load.eventsNotLoaded;
+        for (const QString &reason : load.problems)
+            problems_.push_back({path, reason});
     }
+}
+
+QString Session::summaryText() const
+{
+    QStringList parts;
+    if (filesNotRead_ > 0)
+        parts.append(pluraliseCount(filesNotRead_, QStringLiteral("datafile")) + QStringLiteral(" not read"));
+    if (filesReadInPart_ > 0)
+        parts.append(pluraliseCount(filesReadInPart_, QStringLiteral("datafile")) + QStringLiteral(" read in part"));
+    if (eventsNotLoaded_ > 0)
+        parts.append(pluraliseCount(eventsNotLoaded_, QStringLiteral("event")) + QStringLiteral(" not loaded"));
+    const QString summary = list_.summaryText();
+    return parts.isEmpty() ? summary : summary + QStringLiteral("; ") + parts.join(QStringLiteral(", "));
 }
 
 void Session::resolve()
@@ -66,7 +83,7 @@ void Session::rebuildList()
     list_.rebuild(settings_, files_);
     showStatus(QStringLiteral("sorting events..."));
     sortList();
-    showStatus(list_.summaryText());
+    showStatus(summaryText());
 }
 
 void Session::sortList()

@@ -16,6 +16,12 @@
 
 namespace nudgely {
 
+// A data file that could not be read, or not whole, and why.
+struct DataFileProblem {
+    QString path;
+    QString reason;
+};
+
 // What happened to the list's rows.
 enum class ListChange { Rebuilt, Sorted };
 
@@ -64,6 +70,10 @@ public:
     const DataFileList &dataFiles() const { return files_; }
     const EventTable &table() const { return table_; }
     const EventList &list() const { return list_; }
+    // The problems of the last read, in slot order; each file may have several.
+    const std::vector<DataFileProblem> &problems() const { return problems_; }
+    // The list's summary, and what the problems came to when there were any.
+    QString summaryText() const;
     const SortOrder &sortOrder() const { return sortOrder_; }
 
 Q_SIGNALS:
@@ -92,6 +102,10 @@ private:
     EventTable table_;
     EventList list_{table_};
     SortOrder sortOrder_;
+    std::vector<DataFileProblem> problems_;
+    int filesNotRead_ = 0;
+    int filesReadInPart_ = 0;
+    int eventsNotLoaded_ = 0;
 };
 
 } // namespace nudgely

@@ -15,9 +15,11 @@ namespace {
 class ProgramProcessTest : public ::testing::Test {
 protected:
     // The exit status, -1 for a crash; what was printed is left in out and err.
-    int run(const QStringList &arguments)
+    int run(const QStringList &arguments, const QString &outputFile = {})
     {
         QProcess process;
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
@@ -25,7 +27,11 @@ protected:
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.root());
-        process.start(QStringLiteral(NUDGELY_EXECUTABLE), arguments);
+        // "-" for the program: the shell starts it with standard output closed.
+        if (arguments.value(0) == u"-")
+            process.start("/bin/sh", QStringList({"-c", "exec \"$0\" \"$@\" >&-", NUDGELY_EXECUTABLE}) + arguments.mid(1));
+        else
+            process.start(QStringLiteral(NUDGELY_EXECUTABLE), arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
         out = QString::fromUtf8(process.readAllStandardOutput());
         err = QString::fromUtf8(process.readAllStandardError());
@@ -73,7 +79,20 @@ TEST_F(ProgramProcessTest, ListPrintsTheEventsGridAndTheSummary)
     folder.write("Nudgely.ini", "[DataFiles]\n1File=" + folder.path("missing.txt").toUtf8() + "\n");
     EXPECT_EQ(run({"--list", "/I", "Nudgely.ini"}), 0);
     EXPECT_EQ(out, QStringLiteral("date\tday\tage\ttime left\tevent description\n\t\t\t\t\n"));
-    EXPECT_EQ(err, QStringLiteral("0 events in 0 datafiles, 0 bad dates, 0 events displayed\n"));
+    EXPECT_EQ(err, "nudgely: " + folder.path("missing.txt") + ": No such file or directory\n"
+                   "0 events in 0 datafiles, 0 bad dates, 0 events displayed; 1 datafile not read\n");
+}
+
+TEST_F(ProgramProcessTest, AListThatCannotBeWrittenEndsInFailure)
+{
+    folder.write("Nudgely.ini", "[DataFiles]\n1File=" NUDGELY_SOURCE_DIR "/examples/dates.txt\n");
+    const std::pair<QStringList, const char *> cases[] = {
+        {{"--list", "/I", "Nudgely.ini"}, "No space left on device"}, // to a full disk
+        {{"-", "--list", "/I", "Nudgely.ini"}, "Bad file descriptor"}}; // to a closed output
+    for (const auto &[arguments, reason] : cases) {
+        EXPECT_EQ(run(arguments, arguments[0] == u"-" ? QString() : QStringLiteral("/dev/full")), 1);
+        EXPECT_TRUE(err.endsWith(QStringLiteral("\nnudgely: writing the list: %1\n").arg(reason))) << qPrintable(err);
+    }
 }
 
 } // namespace

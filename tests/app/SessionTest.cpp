@@ -51,6 +51,8 @@ TEST_F(SessionTest, LoadingMigratesWhenDueThenReadsSettingsFilesAndAutostart)
 
 TEST_F(SessionTest, TheLoadChainSaysEachStepAndRefreshAndSortingRedoOnlyTheirOwn)
 {
+    const QString Summary = "3 events in 2 datafiles, 1 bad date, 3 events displayed; 1 datafile not read, "
+                            "1 datafile read in part";
     const QString family = t.writeDataFile("family.txt", Family);
     const QString missing = t.folder.path("data/missing.txt");
     // /proc/self/mem opens like a file, but reading its first byte fails.
@@ -61,8 +63,14 @@ TEST_F(SessionTest, TheLoadChainSaysEachStepAndRefreshAndSortingRedoOnlyTheirOwn
                                   "reading datafile: /proc/self/mem...", "failed to read line...",
                                   "reading datafile: " + missing + "...", "calculating dates, ages, etc...",
                                   "preparing to display events...", "sorting events...", Sorting, Sorted,
-                                  "3 events in 2 datafiles, 1 bad date, 3 events displayed", "<rebuilt>", "<idle>"}));
+                                  Summary, "<rebuilt>", "<idle>"}));
     EXPECT_EQ(t.session.list().text(0, DescriptionColumn), QStringLiteral("Bob's birthday")); // sorted by time left
+    // Each file's problem, for the window and --list to name.
+    QStringList problems;
+    for (const DataFileProblem &p : t.session.problems())
+        problems.append(p.path + ": " + p.reason);
+    EXPECT_EQ(problems, QStringList({"/proc/self/mem: a read error stopped it; only the lines before it were read",
+                                     missing + ": No such file or directory"}));
 
     // A refresh uses the events as last read; only a reload reads the files again.
     heard.clear();
@@ -70,13 +78,13 @@ TEST_F(SessionTest, TheLoadChainSaysEachStepAndRefreshAndSortingRedoOnlyTheirOwn
     t.session.refresh();
     t.session.sortBy({SortKey::Description, true});
     EXPECT_EQ(heard, QStringList({"<busy>", "<about to change>", "preparing to display events...", "sorting events...",
-                                  Sorting, Sorted, "3 events in 2 datafiles, 1 bad date, 3 events displayed",
-                                  "<rebuilt>", "<idle>", "<about to change>",
+                                  Sorting, Sorted, Summary, "<rebuilt>", "<idle>", "<about to change>",
                                   "sorting events in descending order by 'event description'...",
                                   "events sorted in descending order by 'event description'", "<sorted>"}));
     EXPECT_EQ(t.session.list().text(0, DescriptionColumn), QStringLiteral("Broken line"));
     t.session.reloadDataFiles();
-    EXPECT_EQ(t.session.list().summaryText(), QStringLiteral("1 event in 2 datafiles, 0 bad dates, 1 event displayed"));
+    EXPECT_EQ(t.session.summaryText(), "1 event in 2 datafiles, 0 bad dates, 1 event displayed; 1 datafile not read, "
+                                       "1 datafile read in part");
 }
 
 TEST_F(SessionTest, ApplyingSavesAlwaysSwitchesAutostartOnlyWhenItsBoxChangedAndReloadsOrRedisplaysAsNeeded)

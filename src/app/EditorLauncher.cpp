@@ -1,6 +1,7 @@
 #include "app/EditorLauncher.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace nudgely {
@@ -33,9 +34,14 @@ bool ProcessLauncher::startDetached(const EditorCommand &command, QString &error
 
 EditorCommand editorCommandFor(const Settings &settings, const QStringList &paths)
 {
+    // An absolute path starts with "/": a file named "-n" or "--version" is never taken for an
+    // option. Debian's xdg-open refuses "--" itself, so that could not be the guard.
+    QStringList absolute;
+    for (const QString &path : paths)
+        absolute.append(QFileInfo(path).absoluteFilePath());
     if (settings.useDefaultEditor == 1)
-        return {QStringLiteral("xdg-open"), paths.mid(0, 1)};
-    return {settings.editorPath, paths};
+        return {QStringLiteral("xdg-open"), absolute.mid(0, 1)};
+    return {settings.editorPath, absolute};
 }
 
 void editDataFiles(const QStringList &paths, bool newFile, const Settings &settings, ProgramLauncher &launcher,

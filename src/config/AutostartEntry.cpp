@@ -51,6 +51,8 @@ QString desktopExecArgument(const QString &program)
     argument.replace(QLatin1Char('%'), QLatin1String("%%"));
     argument.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     argument.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    argument.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    argument.replace(QLatin1Char('\r'), QLatin1String("\\r"));
     return argument;
 }
 

@@ -65,8 +65,9 @@ TEST_F(ProgramProcessTest, ListPrintsTheEventsGridAndTheSummary)
     folder.write("data/family.txt", "; family\r\n05/12/1990 Ann's birthday\r\n04/12/1990 Bob's birthday\r\n"
                                     "1SU/12/XXXX Advent\r\n20/12/2026 /A Party at J\xc3\xb6rg's\r\n"
                                     "99/xx/19 Broken line\r\n01/03/XXXX Far away\r\n");
-    folder.write("Nudgely.ini", "[DataFiles]\n1File=" + folder.path("data/family.txt").toUtf8() + "\n");
-    EXPECT_EQ(run({"--list", "--today=2026-12-05", "/I", "Nudgely.ini"}), 0); // found in the working folder
+    // Found in the working folder, by its name exactly as given.
+    folder.write("sp \"q.ini", "[DataFiles]\n1File=" + folder.path("data/family.txt").toUtf8() + "\n");
+    EXPECT_EQ(run({"--list", "--today=2026-12-05", "/I", "sp \"q.ini"}), 0);
     EXPECT_EQ(out, QString::fromUtf8("date\tday\tage\ttime left\tevent description\n"
                                      "04/12/1990\tFri\t36th\t-1\tBob's birthday\n"
                                      "05/12/1990\tSat\t36th\t0\tAnn's birthday\n"

@@ -51,13 +51,13 @@ DataFileLoad loadDataFile(EventTable &table, int slot, const QString &path)
         load.problems.append(QStringLiteral("larger than %1 MiB; only the lines within the first %1 MiB were read")
                                  .arg(MaxTextFileBytes / (1024 * 1024)));
     if (taken.linesTooLong == 1)
-        load.problems.append(QStringLiteral("line %1 is longer than %2 characters and was skipped")
+        load.problems.append(QStringLiteral("line %1 is longer than %2 KiB and was skipped")
                                  .arg(taken.firstLineTooLong)
-                                 .arg(EventTable::MaxLineLength));
+                                 .arg(EventTable::MaxLineLength / 1024));
     else if (taken.linesTooLong > 1)
-        load.problems.append(QStringLiteral("%1 lines longer than %2 characters were skipped, the first at line %3")
+        load.problems.append(QStringLiteral("%1 lines longer than %2 KiB were skipped, the first at line %3")
                                  .arg(taken.linesTooLong)
-                                 .arg(EventTable::MaxLineLength)
+                                 .arg(EventTable::MaxLineLength / 1024)
                                  .arg(taken.firstLineTooLong));
     if (taken.eventsNotLoaded > 0)
         load.problems.append(QStringLiteral("%1 not loaded: Nudgely holds at most %2 events")

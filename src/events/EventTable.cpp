@@ -3,6 +3,8 @@
 #include "text/TextDecoding.h"
 #include "text/TextFile.h"
 
+#include <cstring>
+
 namespace nudgely {
 
 void EventTable::clear()
@@ -12,23 +14,70 @@ void EventTable::clear()
     filesRead_ = 0;
 }
 
+namespace {
+
+qsizetype lineEnd(QByteArrayView bytes, qsizetype from)
+{
+    while (from < bytes.size() && bytes[from] != '\n' && bytes[from] != '\r')
+        ++from;
+    return from;
+}
+
+bool hasLongLine(QByteArrayView bytes)
+{
+    // Lines split at LF alone are never shorter than lines split at CR too: one fast pass
+    // clears an ordinary file.
+    if (bytes.isEmpty())
+        return false;
+    for (qsizetype start = 0; start <= bytes.size();) {
+        const auto *found = static_cast<const char *>(std::memchr(bytes.data() + start, '\n', bytes.size() - start));
+        const qsizetype end = found ? found - bytes.data() : bytes.size();
+        if (end - start > EventTable::MaxLineLength)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// The bytes with every line longer than the limit left empty, so that such a line never
+// takes memory as text and the lines keep their numbers.
+QByteArray withoutLongLines(QByteArrayView bytes, FileTaken &taken)
+{
+    QByteArray kept;
+    int number = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++number) {
+        const qsizetype end = lineEnd(bytes, start);
+        if (end - start > EventTable::MaxLineLength) {
+            if (taken.linesTooLong++ == 0)
+                taken.firstLineTooLong = number;
+        } else {
+            kept.append(bytes.sliced(start, end - start));
+        }
+        start = end;
+        if (start < bytes.size())
+            kept.append(bytes[start++]);
+        if (start < bytes.size() && bytes[start - 1] == '\r' && bytes[start] == '\n')
+            kept.append(bytes[start++]);
+    }
+    return kept;
+}
+
+} // namespace
+
 FileTaken EventTable::addFile(int slot, QByteArrayView bytes)
 {
     ++filesRead_;
     if (textsUsed_ == texts_.size())
         texts_.emplace_back();
     QString &kept = texts_[textsUsed_++];
-    decodeTextInto(bytes, kept);
-    const std::size_t firstEvent = events_.size();
     FileTaken taken;
+    if (hasLongLine(bytes))
+        decodeTextInto(withoutLongLines(bytes, taken), kept);
+    else
+        decodeTextInto(bytes, kept);
     TextLines lines(kept);
     QStringView line;
-    for (int number = 1; lines.next(line); ++number) {
-        if (line.size() > MaxLineLength) {
-            if (taken.linesTooLong++ == 0)
-                taken.firstLineTooLong = number;
-            continue;
-        }
+    while (lines.next(line)) {
         if (const auto parsed = parseDataLine(line)) {
             if (events_.size() < MaxEvents)
                 append(slot, kept, *parsed);
@@ -36,25 +85,7 @@ FileTaken EventTable::addFile(int slot, QByteArrayView bytes)
                 ++taken.eventsNotLoaded;
         }
     }
-    if (taken.linesTooLong > 0)
-        compactText(kept, firstEvent);
     return taken;
-}
-
-// Keeps only the events' own parts of a text, so that the skipped lines take no memory.
-void EventTable::compactText(QString &text, std::size_t firstEvent)
-{
-    QString compact;
-    for (std::size_t i = firstEvent; i < events_.size(); ++i) {
-        Event &event = events_[i];
-        const quint32 start = event.dateLength > 0 ? event.dateStart : event.descriptionStart;
-        const quint32 end = event.descriptionStart + event.descriptionLength;
-        const auto at = static_cast<quint32>(compact.size());
-        compact.append(QStringView(text).mid(start, end - start));
-        event.dateStart = event.dateLength > 0 ? at : 0;
-        event.descriptionStart = at + (event.descriptionStart - start);
-    }
-    text = std::move(compact);
 }
 
 void EventTable::append(int slot, QStringView text, const DataLine &line)

@@ -45,7 +45,7 @@ class EventTable {
 public:
     // The table holds at most this many events; further lines are not taken.
     static constexpr int MaxEvents = 32767;
-    // A longer line is no event but a broken or binary file; showing it would freeze the list.
+    // A longer line, in bytes, is no event but a broken or binary file; it is skipped.
     static constexpr qsizetype MaxLineLength = 64 * 1024;
 
     EventTable() = default;
@@ -71,7 +71,6 @@ public:
 
 private:
     void append(int slot, QStringView text, const DataLine &line);
-    void compactText(QString &text, std::size_t firstEvent);
 
     std::vector<QString> texts_; // one per file taken, and buffers kept from an earlier read
     std::size_t textsUsed_ = 0;

@@ -98,13 +98,14 @@ TEST(LoadDataFileTest, OverlongLinesAreSkippedAndNamedTheRestIsRead)
     test::TempFolder folder;
     const QByteArray longLine = "1 " + QByteArray(EventTable::MaxLineLength, 'x') + "\n";
     folder.write(QStringLiteral("one.txt"), "1 a\n" + longLine + "; " + QByteArray(EventTable::MaxLineLength - 2, 'c') + "\n2 b");
-    folder.write(QStringLiteral("two.txt"), longLine + longLine + QByteArray("3 c\n"));
+    folder.write(QStringLiteral("two.txt"), longLine + longLine.chopped(1) + "\r\r\n3 c\r");
     EventTable table;
     const DataFileLoad one = loadDataFile(table, 0, folder.path(QStringLiteral("one.txt")));
     const DataFileLoad two = loadDataFile(table, 1, folder.path(QStringLiteral("two.txt")));
     EXPECT_EQ(eventsOf(table), QStringList({"0:1:a", "0:2:b", "1:3:c"}));
-    EXPECT_EQ(one.problems, QStringList("line 2 is longer than 65536 characters and was skipped"));
-    EXPECT_EQ(two.problems, QStringList("2 lines longer than 65536 characters were skipped, the first at line 1"));
+    EXPECT_EQ(one.problems, QStringList("line 2 is longer than 64 KiB and was skipped"));
+    EXPECT_EQ(two.problems, QStringList("2 lines longer than 64 KiB were skipped, the first at line 1"));
+    EXPECT_EQ(loadDataFile(table, 2, folder.path(QStringLiteral("two.txt"))).problems, two.problems);
 }
 
 TEST(EventTableTest, EventLinesInSlotThenLineOrderAndEveryFileCounts)

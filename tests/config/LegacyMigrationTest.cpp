@@ -25,7 +25,7 @@ TEST(RegistryExportTest, ReadsEveryValueKindAsTextAndOnlyNumbersAsNumbersAndAppl
         "\"Short\"=hex(4):2a,00,00\r\n\"Expand\"=hex(2):25,00,00,00\r\n\"Split\"=hex(1):61,00,\\\r\n  62,00,00,00\r\n"
         "\"Bad\"=dword:xyz\r\n\"Open\"=\"no end\r\n\"After\"=dword:2\r\n\"Gone\"=\"1\"\r\n\"GONE\"=-\r\n"
         "\"Long\"=\"" + QByteArray(1024, 'x') + "\"\r\n\"Fits\"=\"" + QByteArray(1023, 'x') + "\"\r\n"
-        "[A]\r\n\"x\"=\"1\"\r\n[A\\B]\r\n\"y\"=\"1\"\r\n[AB]\r\n\"z\"=\"1\"\r\n[-a]\r\n");
+        "[A]\r\n\"x\"=\"1\"\r\n[A\\B]\r\n\"y\"=\"1\"\r\n[AB]\r\n\"z\"=\"1\"\r\n[A B]\r\n\"z\"=\"2\"\r\n[-a]\r\n");
     // Other types are there without a text of their own; lines not understood are skipped; data
     // longer than the 1024 bytes the old settings could hold is not read.
     const std::tuple<const char *, std::optional<QString>, std::optional<qint32>> cases[] = {
@@ -41,6 +41,7 @@ TEST(RegistryExportTest, ReadsEveryValueKindAsTextAndOnlyNumbersAsNumbersAndAppl
     EXPECT_EQ(old.text("A", "x"), std::nullopt);
     EXPECT_EQ(old.text("A\\B", "y"), std::nullopt);
     EXPECT_EQ(old.text("ab", "Z"), QStringLiteral("1"));
+    EXPECT_EQ(old.text("a b", "Z"), QStringLiteral("2"));
 }
 
 TEST(RegistryExportTest, ReadsEveryEncodingAWindowsExportCanHaveButNeedsTheHeader)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <thread>
 #include <vector>
 
 #include <sys/resource.h>
@@ -71,12 +72,17 @@ TEST(ConfigEditTest, ChangesWaitForTheCommitThatRefusesLineBreaksAndNeverReplace
     test::TempFolder folder;
     const QString path = folder.path("Nudgely.ini");
     folder.write(path, "[Display]\nFilter=1\n");
-    ConfigEdit edit(path);
+    // A refused change fails the whole commit: written without it, the file would lose it unseen.
     const std::tuple<QString, QString, QString> refused[] = {
         {"Display", "Filter", "1\n[Injected]"}, {"Display", "Filter", "1\rx"}, {"Display\nX", "Filter", "1"},
         {"Display", "Fil\nter", "1"}, {"Display", "", "1"}};
-    for (const auto &[section, key, value] : refused)
+    for (const auto &[section, key, value] : refused) {
+        ConfigEdit edit(path);
         EXPECT_EQ(edit.set(section, key, value), EINVAL) << qPrintable(section + key + value);
+        EXPECT_EQ(edit.set("Display", "Centre", "0"), 0);
+        EXPECT_EQ(edit.commit(), EINVAL);
+    }
+    ConfigEdit edit(path);
     // Values that reading would change are quoted; plain text is not.
     const QString values[] = {" padded ", "\"quoted\"", "\"", "tab\t", "plain \"inner\" quotes", QString(40000, 'v')};
     for (const QString &value : values) {
@@ -104,6 +110,34 @@ TEST(ConfigEditTest, ChangesWaitForTheCommitThatRefusesLineBreaksAndNeverReplace
     EXPECT_EQ(configWriteFailureText("saving", "/x", EACCES),
               "Nudgely failed to write to configuration file while saving:\n/x\n\nError 13: Permission denied");
     EXPECT_TRUE(configWriteFailureText("saving", "/x", 9999).endsWith("\n\nError 9999: Unknown error."));
+}
+
+TEST(ConfigEditTest, WritersAtOnceLoseNothing)
+{
+    test::TempFolder folder;
+    const QString path = folder.path("Nudgely.ini");
+    constexpr int Writers = 4;
+    constexpr int Saves = 15;
+    std::vector<std::thread> writers;
+    for (int writer = 0; writer < Writers; ++writer) {
+        writers.emplace_back([&path, writer] {
+            for (int save = 0; save < Saves; ++save) {
+                ConfigEdit edit(path);
+                edit.set(QStringLiteral("Writer%1").arg(writer), QStringLiteral("Key%1").arg(save), QStringLiteral("1"));
+                EXPECT_EQ(edit.commit(), 0);
+            }
+        });
+    }
+    for (std::thread &writer : writers)
+        writer.join();
+    const IniDocument file = readConfigFile(path);
+    int kept = 0;
+    for (int writer = 0; writer < Writers; ++writer) {
+        for (int save = 0; save < Saves; ++save)
+            kept += file.value(QStringLiteral("Writer%1").arg(writer), QStringLiteral("Key%1").arg(save)).has_value();
+    }
+    EXPECT_EQ(kept, Writers * Saves);
+    EXPECT_FALSE(folder.exists("Nudgely.ini.lock"));
 }
 
 } // namespace

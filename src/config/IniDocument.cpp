@@ -120,15 +120,15 @@ IniDocument IniDocument::fromBytes(const QByteArray &bytes)
     else if (bytes.startsWith("\xFE\xFF"))
         document.encoding_ = Encoding::Utf16Be;
     const qsizetype unit = document.unitSize();
-    const auto isUnit = [&](qsizetype at, char16_t c) { return at + unit <= bytes.size() && document.unitAt(bytes, at) == c; };
+    // An odd byte at the end of a UTF-16 file stays there, after any line added.
+    const qsizetype size = bytes.size() - bytes.size() % unit;
+    document.trailer_ = bytes.mid(size);
+    const auto isUnit = [&](qsizetype at, char16_t c) { return at + unit <= size && document.unitAt(bytes, at) == c; };
     qsizetype start = 0;
-    const qsizetype size = bytes.size();
     while (start < size) {
         qsizetype end = start;
-        while (end + unit <= size && !isUnit(end, u'\r') && !isUnit(end, u'\n'))
+        while (end < size && !isUnit(end, u'\r') && !isUnit(end, u'\n'))
             end += unit;
-        if (end + unit > size)
-            end = size; // an odd byte at the end of a UTF-16 file stays with its line
         qsizetype next = end;
         if (isUnit(next, u'\r'))
             next += unit;
@@ -145,7 +145,7 @@ QByteArray IniDocument::toBytes() const
     QByteArray bytes;
     for (const Line &line : lines_)
         bytes += line.text + line.end;
-    return bytes;
+    return bytes + trailer_;
 }
 
 std::optional<IniDocument::SectionRange> IniDocument::findSection(QAnyStringView section) const

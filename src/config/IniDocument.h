@@ -58,6 +58,7 @@ private:
 
     Encoding encoding_ = Encoding::Bytes;
     std::vector<Line> lines_;
+    QByteArray trailer_; // an odd last byte of a UTF-16 file
 };
 
 } // namespace nudgely

@@ -19,16 +19,22 @@ QString cleanPath(QString path)
     return path.toCaseFolded();
 }
 
+// UTF-16 units as they are: QString::fromUtf16 would drop a byte order mark at the start
+// of the data, or take a reversed one as a reason to swap every unit.
+QString fromUtf16Units(QByteArrayView bytes, bool littleEndian)
+{
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char *unit = bytes.data() + 2 * i;
+        text[i] = QChar(littleEndian ? qFromLittleEndian<quint16>(unit) : qFromBigEndian<quint16>(unit));
+    }
+    return text;
+}
+
 QString decode(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xFF\xFE"))
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2), (bytes.size() - 2) / 2);
-    if (bytes.startsWith("\xFE\xFF")) {
-        QString text;
-        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2)
-            text.append(QChar(qFromBigEndian<quint16>(bytes.constData() + i)));
-        return text;
-    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return fromUtf16Units(QByteArrayView(bytes).sliced(2), bytes.startsWith("\xFF\xFE"));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
     return decodeText(bytes);
@@ -122,8 +128,7 @@ std::optional<RegistryExport::Value> parseData(const QString &data, bool regedit
     if (value.type == RegistryExport::StringType) {
         // A string in hex form: UTF-16 LE in version 5 files, 8-bit in REGEDIT4.
         QString text = regedit4 ? decodeText(*bytes)
-                                : QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes->constData()),
-                                                     bytes->size() / 2);
+                                : fromUtf16Units(*bytes, true);
         while (text.endsWith(QChar(0)))
             text.chop(1);
         value.text = text;

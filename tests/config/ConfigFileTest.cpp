@@ -72,6 +72,7 @@ TEST(ConfigEditTest, ChangesOnlyWhatItMust)
         {utf16("; \u00e9\r\n[A]\r\nk = 1\r\n"), {{"A", "k", "\u20ac"}, {"B", "j", "2"}},
          utf16("; \u00e9\r\n[A]\r\nk = \u20ac\r\n\r\n[B]\r\nj=2\r\n")},
         {utf16("[A]\nk=1", false), {{"A", "j", "\u00e9"}}, utf16("[A]\nk=1\nj=\u00e9\n", false)},
+        {utf16("[A]\r\nk=1") + '?', {{"B", "j", "2"}}, utf16("[A]\r\nk=1\r\n\r\n[B]\r\nj=2\r\n") + '?'}, // odd byte stays last
         // A key in Windows-1252 given a UTF-8 value becomes UTF-8 with it, so that the line reads back.
         {"[A]\nk\xE9=1\n", {{"A", "k\u00e9", "\u20ac"}}, "[A]\nk\xC3\xA9=\xE2\x82\xAC\n"}};
     for (const auto &[before, edits, after] : cases) {

@@ -1,6 +1,7 @@
 #include "config/LegacyMigration.h"
 
 #include "config/DataFileList.h"
+#include "text/FileStore.h"
 
 #include <array>
 
@@ -124,6 +125,23 @@ bool migrateLegacySettings(const RegistryExport &old, ConfigEdit &edit)
         copyDataFiles(old, edit);
     edit.set(done, QStringLiteral("1"));
     return true;
+}
+
+int migrateLegacyExport(const QString &exportPath, const QString &configPath)
+{
+    QByteArray exported;
+    if (loadFile(exportPath, &exported) != 0)
+        return 0; // no export, nothing to carry over
+    ConfigEdit edit(configPath);
+    return migrateLegacySettings(RegistryExport::fromBytes(exported), edit) ? edit.commit() : 0;
+}
+
+QString legacyMigrationFailureText(const QString &configPath, const QString &exportPath, int error)
+{
+    return configWriteFailureText(QStringLiteral("migrating settings"), configPath, error) +
+           QStringLiteral("\n\nThe settings of the Windows version in\n%1\nwere not carried over. Nudgely will try "
+                          "again at its next start.")
+               .arg(exportPath);
 }
 
 } // namespace nudgely

@@ -29,7 +29,8 @@ void check(bool condition, const char *what)
 
 // Names of the program's own sections and keys, and a few that are not; spelled in any case.
 const std::array<const char *, 6> Sections = {"Display", "DataFiles", "ColoursFuture", "Legacy", "A", "K"};
-const std::array<const char *, 8> Keys = {"Filter", "FontName", "1File", "12Fore", "frmLeft", "RegistryMigrated", "k", "a b"};
+const std::array<const char *, 8> Keys = {"Filter",  "FontName",         "1File", "12Fore",
+                                          "frmLeft", "RegistryMigrated", "k",     "a b"};
 
 QString spelled(FuzzedDataProvider &in, const char *name)
 {

@@ -156,7 +156,8 @@ bool isTemporaryOf(const QString &entry, const QString &fileName)
     if (entry.size() != prefix.size() + 12 || !entry.startsWith(prefix) || !entry.endsWith(QLatin1String(".tmp")))
         return false;
     const QStringView digits = QStringView(entry).sliced(prefix.size(), 8);
-    return std::all_of(digits.begin(), digits.end(), [](QChar c) { return QStringView(u"0123456789abcdef").contains(c); });
+    const auto isDigit = [](QChar c) { return QStringView(u"0123456789abcdef").contains(c); };
+    return std::all_of(digits.begin(), digits.end(), isDigit);
 }
 
 // Removes the temporary files of the target left behind by writers that are gone.

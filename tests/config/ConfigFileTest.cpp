@@ -142,7 +142,7 @@ TEST(ConfigEditTest, WritersAtOnceLoseNothing)
         writers.emplace_back([&path, writer] {
             for (int save = 0; save < Saves; ++save) {
                 ConfigEdit edit(path);
-                edit.set(QStringLiteral("Writer%1").arg(writer), QStringLiteral("Key%1").arg(save), QStringLiteral("1"));
+                edit.set(QStringLiteral("Writer%1").arg(writer), QStringLiteral("Key%1").arg(save), "1");
                 EXPECT_EQ(edit.commit(), 0);
             }
         });

@@ -91,7 +91,8 @@ TEST(StoreFileTest, ASaveByAnotherUserKeepsTheGroupAndRemovesOnlyTemporaryFilesW
     const pid_t saver = ::fork();
     if (saver == 0) {
         const gid_t groups[] = {2000};
-        _exit(::setgroups(1, groups) != 0 || ::setgid(1001) != 0 || ::setuid(1001) != 0 ? 99 : storeFile(file, "other"));
+        const bool switched = ::setgroups(1, groups) == 0 && ::setgid(1001) == 0 && ::setuid(1001) == 0;
+        _exit(switched ? storeFile(file, "other") : 99);
     }
     int status = -1;
     ASSERT_EQ(::waitpid(saver, &status, 0), saver);
@@ -106,7 +107,9 @@ TEST(StoreFileTest, ASaveByAnotherUserKeepsTheGroupAndRemovesOnlyTemporaryFilesW
                                    ".Nudgely.ini.0123abcZ.tmp", ".Nudgely.ini.x.0123abcd.tmp", ".Other.ini.0123abcd.tmp"};
     for (const QString &name : leftovers)
         folder.write(name, "partial");
-    const auto open = [&](const QString &name) { return ::open(QFile::encodeName(folder.path(name)).constData(), O_RDONLY); };
+    const auto open = [&](const QString &name) {
+        return ::open(QFile::encodeName(folder.path(name)).constData(), O_RDONLY);
+    };
     int locked[2];
     ASSERT_EQ(::pipe(locked), 0);
     const pid_t killed = ::fork();

@@ -15,20 +15,16 @@ Session::Session(AppPaths paths, QString configPath, MessagePresenter &messages,
 {
 }
 
-void Session::loadConfiguration()
+bool Session::loadConfiguration()
 {
-    QByteArray exported;
-    if (loadFile(paths_.registryExport(), &exported) == 0) {
-        ConfigEdit edit(configPath_);
-        if (migrateLegacySettings(RegistryExport::fromBytes(exported), edit)) {
-            if (const int error = edit.commit())
-                messages_.warn(configWriteFailureText(QStringLiteral("migrating settings"), configPath_, error));
-        }
-    }
+    const int error = migrateLegacyExport(paths_.registryExport(), configPath_);
+    if (error)
+        messages_.warn(legacyMigrationFailureText(configPath_, paths_.registryExport(), error));
     const IniDocument file = readConfigFile(configPath_);
     settings_ = readSettings(file);
     settings_.autoStart = AutostartEntry(paths_.autostartEntry()).exists();
     files_ = nudgely::readDataFiles(file, paths_.sampleDataFile());
+    return error == 0;
 }
 
 void Session::showStatus(const QString &message)

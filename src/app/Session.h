@@ -35,8 +35,9 @@ public:
     Session(AppPaths paths, QString configPath, MessagePresenter &messages, QObject *parent = nullptr);
 
     // Carries the settings of the Windows version over when that is due, then reads the
-    // settings and the data file list, and whether Nudgely starts at login.
-    void loadConfiguration();
+    // settings and the data file list, and whether Nudgely starts at login. False when that
+    // needed a write to the configuration file that failed; the user has been told.
+    bool loadConfiguration();
 
     // The load chain: every data file read again, every date resolved, the list rebuilt.
     void reloadDataFiles();

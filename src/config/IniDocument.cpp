@@ -2,6 +2,8 @@
 
 #include "text/TextDecoding.h"
 
+#include <algorithm>
+
 namespace nudgely {
 
 namespace {
@@ -36,20 +38,59 @@ bool sameName(const QString &a, QAnyStringView b)
 
 // Quotes a value only where reading would otherwise change it: surrounding blanks are
 // trimmed and one pair of enclosing quotes is dropped.
-QByteArray encodeValue(const QString &value)
+QString encodeValue(const QString &value)
 {
     const bool needsQuotes = (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()))) ||
                              unquoted(value) != value;
-    return needsQuotes ? '"' + value.toUtf8() + '"' : value.toUtf8();
+    return needsQuotes ? QLatin1Char('"') + value + QLatin1Char('"') : value;
 }
 
 } // namespace
 
-IniDocument::Line IniDocument::makeLine(const QByteArray &text, const QByteArray &end)
+char16_t IniDocument::unitAt(const QByteArray &bytes, qsizetype offset) const
+{
+    const auto byte = [&bytes](qsizetype at) { return char16_t(static_cast<unsigned char>(bytes[at])); };
+    switch (encoding_) {
+    case Encoding::Bytes:
+        return byte(offset);
+    case Encoding::Utf16Le:
+        return char16_t(byte(offset) | byte(offset + 1) << 8);
+    case Encoding::Utf16Be:
+        return char16_t(byte(offset) << 8 | byte(offset + 1));
+    }
+    return 0;
+}
+
+QString IniDocument::decode(const QByteArray &text) const
+{
+    if (encoding_ == Encoding::Bytes)
+        return decodeText(text);
+    // Unit for unit, so that a line's text and its decoding stay aligned.
+    QString decoded(text.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < decoded.size(); ++i)
+        decoded[i] = QChar(unitAt(text, 2 * i));
+    return decoded;
+}
+
+QByteArray IniDocument::encode(const QString &text) const
+{
+    if (encoding_ == Encoding::Bytes)
+        return text.toUtf8();
+    QByteArray encoded(text.size() * 2, Qt::Uninitialized);
+    const bool little = encoding_ == Encoding::Utf16Le;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        encoded[2 * i + (little ? 0 : 1)] = static_cast<char>(unit & 0xFF);
+        encoded[2 * i + (little ? 1 : 0)] = static_cast<char>(unit >> 8);
+    }
+    return encoded;
+}
+
+IniDocument::Line IniDocument::makeLine(const QByteArray &text, const QByteArray &end) const
 {
     Line line{text, end, Kind::Other, {}, {}};
-    QString decoded = decodeText(text);
-    if (decoded.startsWith(QChar(0xFEFF))) // byte order mark of a UTF-8 file
+    QString decoded = decode(text);
+    if (decoded.startsWith(QChar(0xFEFF))) // byte order mark of the file's first line
         decoded.remove(0, 1);
     const QString trimmed = trimBlanks(decoded);
     if (trimmed.startsWith(QLatin1Char('['))) {
@@ -74,18 +115,26 @@ IniDocument::Line IniDocument::makeLine(const QByteArray &text, const QByteArray
 IniDocument IniDocument::fromBytes(const QByteArray &bytes)
 {
     IniDocument document;
+    if (bytes.startsWith("\xFF\xFE"))
+        document.encoding_ = Encoding::Utf16Le;
+    else if (bytes.startsWith("\xFE\xFF"))
+        document.encoding_ = Encoding::Utf16Be;
+    const qsizetype unit = document.unitSize();
+    // An odd byte at the end of a UTF-16 file stays there, after any line added.
+    const qsizetype size = bytes.size() - bytes.size() % unit;
+    document.trailer_ = bytes.mid(size);
+    const auto isUnit = [&](qsizetype at, char16_t c) { return at + unit <= size && document.unitAt(bytes, at) == c; };
     qsizetype start = 0;
-    const qsizetype size = bytes.size();
     while (start < size) {
         qsizetype end = start;
-        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
+        while (end < size && !isUnit(end, u'\r') && !isUnit(end, u'\n'))
+            end += unit;
         qsizetype next = end;
-        if (next < size && bytes[next] == '\r')
-            ++next;
-        if (next < size && bytes[next] == '\n')
-            ++next;
-        document.lines_.push_back(makeLine(bytes.mid(start, end - start), bytes.mid(end, next - end)));
+        if (isUnit(next, u'\r'))
+            next += unit;
+        if (isUnit(next, u'\n'))
+            next += unit;
+        document.lines_.push_back(document.makeLine(bytes.mid(start, end - start), bytes.mid(end, next - end)));
         start = next;
     }
     return document;
@@ -96,7 +145,7 @@ QByteArray IniDocument::toBytes() const
     QByteArray bytes;
     for (const Line &line : lines_)
         bytes += line.text + line.end;
-    return bytes;
+    return bytes + trailer_;
 }
 
 std::optional<IniDocument::SectionRange> IniDocument::findSection(QAnyStringView section) const
@@ -140,36 +189,46 @@ QByteArray IniDocument::lineEnd() const
         if (!line.end.isEmpty())
             return line.end;
     }
-    return QByteArrayLiteral("\n");
+    return encode(encoding_ == Encoding::Bytes ? QStringLiteral("\n") : QStringLiteral("\r\n"));
 }
 
-void IniDocument::insertLine(std::size_t index, const QByteArray &text)
+void IniDocument::insertLine(std::size_t index, const QString &text)
 {
     const QByteArray end = lineEnd();
     if (index > 0 && lines_[index - 1].end.isEmpty())
         lines_[index - 1].end = end;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), makeLine(text, end));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), makeLine(encode(text), end));
 }
 
 bool IniDocument::setValue(QAnyStringView section, QAnyStringView key, const QString &value)
 {
-    const QByteArray encoded = encodeValue(value);
+    const QString encoded = encodeValue(value);
     const auto range = findSection(section);
     if (!range) {
         if (!lines_.empty())
-            insertLine(lines_.size(), QByteArray());
-        insertLine(lines_.size(), '[' + section.toString().toUtf8() + ']');
-        insertLine(lines_.size(), key.toString().toUtf8() + '=' + encoded);
+            insertLine(lines_.size(), QString());
+        insertLine(lines_.size(), QLatin1Char('[') + section.toString() + QLatin1Char(']'));
+        insertLine(lines_.size(), key.toString() + QLatin1Char('=') + encoded);
         return true;
     }
     const auto keys = findKeyLines(*range, key);
     if (!keys.empty()) {
         Line &line = lines_[keys.front()];
         // Keep the key as it is spelled, with its spacing around the "=".
-        qsizetype cut = line.text.indexOf('=') + 1;
-        while (cut < line.text.size() && (line.text[cut] == ' ' || line.text[cut] == '\t'))
-            ++cut;
-        const QByteArray replaced = line.text.left(cut) + encoded;
+        const qsizetype unit = unitSize();
+        qsizetype cut = 0;
+        while (unitAt(line.text, cut) != u'=')
+            cut += unit;
+        cut += unit;
+        while (cut + unit <= line.text.size() && (unitAt(line.text, cut) == u' ' || unitAt(line.text, cut) == u'\t'))
+            cut += unit;
+        QByteArray kept = line.text.left(cut);
+        QByteArray value = encode(encoded);
+        // A Windows-1252 key before UTF-8 text would make the whole line read as Windows-1252.
+        const bool asciiValue = std::all_of(value.cbegin(), value.cend(), [](char c) { return uchar(c) < 0x80; });
+        if (encoding_ == Encoding::Bytes && !asciiValue && !QByteArrayView(kept).isValidUtf8())
+            kept = decodeText(kept).toUtf8();
+        const QByteArray replaced = kept + value;
         if (replaced == line.text)
             return false;
         line = makeLine(replaced, line.end);
@@ -180,7 +239,7 @@ bool IniDocument::setValue(QAnyStringView section, QAnyStringView key, const QSt
         if (lines_[i].kind == Kind::Key)
             after = i;
     }
-    insertLine(after + 1, key.toString().toUtf8() + '=' + encoded);
+    insertLine(after + 1, key.toString() + QLatin1Char('=') + encoded);
     return true;
 }
 

@@ -11,7 +11,9 @@ namespace nudgely {
 
 // An INI file held as its lines, so that a change touches only the lines it must and
 // everything else is written back byte for byte. Section and key names match without
-// regard to case; the first of duplicate sections or keys wins.
+// regard to case; the first of duplicate sections or keys wins. A file with a UTF-16 byte
+// order mark (as Windows tools write INI files) is read and written as UTF-16 in its own
+// byte order; any other is UTF-8 or Windows-1252 line by line, and new text is UTF-8.
 class IniDocument {
 public:
     static IniDocument fromBytes(const QByteArray &bytes);
@@ -28,6 +30,7 @@ public:
     bool removeKey(QAnyStringView section, QAnyStringView key);
 
 private:
+    enum class Encoding { Bytes, Utf16Le, Utf16Be };
     enum class Kind { Other, Section, Key };
     struct Line {
         QByteArray text; // without its line end
@@ -37,7 +40,12 @@ private:
         QString name;  // section or key name
         QString value; // for a key
     };
-    static Line makeLine(const QByteArray &text, const QByteArray &end);
+    Line makeLine(const QByteArray &text, const QByteArray &end) const;
+    // Code units: bytes, or UTF-16 units of two bytes.
+    qsizetype unitSize() const { return encoding_ == Encoding::Bytes ? 1 : 2; }
+    char16_t unitAt(const QByteArray &bytes, qsizetype offset) const;
+    QString decode(const QByteArray &text) const;
+    QByteArray encode(const QString &text) const;
     struct SectionRange {
         std::size_t header; // index of the "[section]" line
         std::size_t end;    // one past its last line
@@ -46,9 +54,11 @@ private:
     std::optional<SectionRange> findSection(QAnyStringView section) const;
     std::vector<std::size_t> findKeyLines(const SectionRange &range, QAnyStringView key) const;
     QByteArray lineEnd() const;
-    void insertLine(std::size_t index, const QByteArray &text);
+    void insertLine(std::size_t index, const QString &text);
 
+    Encoding encoding_ = Encoding::Bytes;
     std::vector<Line> lines_;
+    QByteArray trailer_; // an odd last byte of a UTF-16 file
 };
 
 } // namespace nudgely

@@ -1,6 +1,7 @@
 #include "config/LegacyMigration.h"
 
 #include "config/DataFileList.h"
+#include "text/FileStore.h"
 
 #include <array>
 
@@ -68,12 +69,18 @@ std::optional<QString> readOld(const RegistryExport &old, const QString &key, co
     return old.text(key, name);
 }
 
-// A value the file already holds is newer than the old one. A value the file refuses
-// (a line break in it) is left behind.
+// A value the file refuses (a line break in it) is left behind.
+void copyIfAllowed(ConfigEdit &edit, QAnyStringView section, const QString &name, const std::optional<QString> &value)
+{
+    if (value && ConfigEdit::check(section, name, *value) == 0)
+        edit.set(section, name, *value);
+}
+
+// A value the file already holds is newer than the old one.
 void copyUnlessPresent(ConfigEdit &edit, QAnyStringView section, const QString &name, const std::optional<QString> &value)
 {
-    if (value && !edit.document().value(section, name))
-        edit.set(section, name, *value);
+    if (!edit.document().value(section, name))
+        copyIfAllowed(edit, section, name, value);
 }
 
 bool namesADataFile(const IniDocument &file)
@@ -93,12 +100,14 @@ void copyDataFiles(const RegistryExport &old, ConfigEdit &edit)
         const QString fileKey = ConfigKeys::DataFile.nameFor(slot);
         const auto path = old.text(oldDataFiles, fileKey);
         // A slot without a file, or one the file refused, has no colours worth keeping.
-        if (!path || edit.set(ConfigKeys::DataFile.section, fileKey, *path) != 0 || path->isEmpty())
+        if (!path || ConfigEdit::check(ConfigKeys::DataFile.section, fileKey, *path) != 0)
+            continue;
+        edit.set(ConfigKeys::DataFile.section, fileKey, *path);
+        if (path->isEmpty())
             continue;
         for (const SlotKey &colour : ColourKeys) {
             const QString name = colour.nameFor(slot);
-            if (const auto value = old.text(OldRoot + colour.section, name))
-                edit.set(colour.section, name, *value);
+            copyIfAllowed(edit, colour.section, name, old.text(OldRoot + colour.section, name));
         }
     }
 }
@@ -116,6 +125,23 @@ bool migrateLegacySettings(const RegistryExport &old, ConfigEdit &edit)
         copyDataFiles(old, edit);
     edit.set(done, QStringLiteral("1"));
     return true;
+}
+
+int migrateLegacyExport(const QString &exportPath, const QString &configPath)
+{
+    QByteArray exported;
+    if (loadFile(exportPath, &exported) != 0)
+        return 0; // no export, nothing to carry over
+    ConfigEdit edit(configPath);
+    return migrateLegacySettings(RegistryExport::fromBytes(exported), edit) ? edit.commit() : 0;
+}
+
+QString legacyMigrationFailureText(const QString &configPath, const QString &exportPath, int error)
+{
+    return configWriteFailureText(QStringLiteral("migrating settings"), configPath, error) +
+           QStringLiteral("\n\nThe settings of the Windows version in\n%1\nwere not carried over. Nudgely will try "
+                          "again at its next start.")
+               .arg(exportPath);
 }
 
 } // namespace nudgely

@@ -13,4 +13,13 @@ namespace nudgely {
 // itself is only read. False when nothing was due and nothing was changed.
 bool migrateLegacySettings(const RegistryExport &old, ConfigEdit &edit);
 
+// A start's migration: reads the export at exportPath and, when a migration is due, writes
+// it into the configuration file. 0 when nothing was due or all was written; else the errno
+// value of the failed write, which carried nothing over and recorded nothing, so that the
+// next start tries again and never copies old values over ones saved since.
+int migrateLegacyExport(const QString &exportPath, const QString &configPath);
+
+// What the user is told when that write failed: the file, the error, and what it means.
+QString legacyMigrationFailureText(const QString &configPath, const QString &exportPath, int error);
+
 } // namespace nudgely

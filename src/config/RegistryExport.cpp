@@ -19,24 +19,22 @@ QString cleanPath(QString path)
     return path.toCaseFolded();
 }
 
-bool isBelow(const QString &path, const QString &ancestor)
+// UTF-16 units as they are: QString::fromUtf16 would drop a byte order mark at the start
+// of the data, or take a reversed one as a reason to swap every unit.
+QString fromUtf16Units(QByteArrayView bytes, bool littleEndian)
 {
-    return path.size() > ancestor.size() + 1 && path.at(ancestor.size()) == QLatin1Char('\\') &&
-           path.startsWith(ancestor);
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char *unit = bytes.data() + 2 * i;
+        text[i] = QChar(littleEndian ? qFromLittleEndian<quint16>(unit) : qFromBigEndian<quint16>(unit));
+    }
+    return text;
 }
 
 QString decode(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xFF\xFE")) {
-        const QByteArray body = bytes.mid(2);
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(body.constData()), body.size() / 2);
-    }
-    if (bytes.startsWith("\xFE\xFF")) {
-        QString text;
-        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2)
-            text.append(QChar(qFromBigEndian<quint16>(bytes.constData() + i)));
-        return text;
-    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return fromUtf16Units(QByteArrayView(bytes).sliced(2), bytes.startsWith("\xFF\xFE"));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
     return decodeText(bytes);
@@ -63,21 +61,35 @@ std::optional<QString> readQuoted(const QString &line, qsizetype *pos)
     return std::nullopt;
 }
 
-std::optional<QByteArray> parseHexBytes(QString list)
+// Comma-separated bytes of one or two hex digits; backslashes and blanks anywhere and empty
+// items are ignored. Read in one pass: a large binary value is common in an export.
+std::optional<QByteArray> parseHexBytes(QStringView list)
 {
-    list.remove(QLatin1Char('\\'));
-    list.remove(QLatin1Char(' '));
-    list.remove(QLatin1Char('\t'));
     QByteArray bytes;
-    if (list.isEmpty())
-        return bytes;
-    for (const QString &part : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const uint byte = part.toUInt(&ok, 16);
-        if (!ok || part.size() > 2)
+    bytes.reserve(list.size() / 3 + 1);
+    int digits = 0;
+    uint byte = 0;
+    for (const QChar c : list) {
+        if (c == u'\\' || c == u' ' || c == u'\t')
+            continue;
+        if (c == u',') {
+            if (digits > 0)
+                bytes.append(static_cast<char>(byte));
+            digits = 0;
+            byte = 0;
+            continue;
+        }
+        const char16_t u = c.unicode();
+        const int digit = (u >= u'0' && u <= u'9')   ? u - u'0'
+                          : (u >= u'a' && u <= u'f') ? u - u'a' + 10
+                          : (u >= u'A' && u <= u'F') ? u - u'A' + 10
+                                                     : -1;
+        if (digit < 0 || ++digits > 2)
             return std::nullopt;
-        bytes.append(static_cast<char>(byte));
+        byte = byte * 16 + uint(digit);
     }
+    if (digits > 0)
+        bytes.append(static_cast<char>(byte));
     return bytes;
 }
 
@@ -116,8 +128,7 @@ std::optional<RegistryExport::Value> parseData(const QString &data, bool regedit
     if (value.type == RegistryExport::StringType) {
         // A string in hex form: UTF-16 LE in version 5 files, 8-bit in REGEDIT4.
         QString text = regedit4 ? decodeText(*bytes)
-                                : QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes->constData()),
-                                                     bytes->size() / 2);
+                                : fromUtf16Units(*bytes, true);
         while (text.endsWith(QChar(0)))
             text.chop(1);
         value.text = text;
@@ -126,11 +137,21 @@ std::optional<RegistryExport::Value> parseData(const QString &data, bool regedit
     return value;
 }
 
-bool continuesOnNextLine(const QString &line)
+bool isHexValue(const QString &line)
 {
     static const QRegularExpression hexValue(QStringLiteral("=\\s*hex(\\([0-9a-fA-F]+\\))?:"),
                                              QRegularExpression::CaseInsensitiveOption);
-    return line.trimmed().endsWith(QLatin1Char('\\')) && hexValue.match(line).hasMatch();
+    return hexValue.match(line).hasMatch();
+}
+
+// Where a line would end if trimmed, without copying it: a value continued over thousands
+// of lines is looked at once per line, not once per line for every line before it.
+qsizetype trimmedEnd(const QString &line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && line.at(end - 1).isSpace())
+        --end;
+    return end;
 }
 
 qsizetype storedSize(const RegistryExport::Value &value)
@@ -156,20 +177,33 @@ RegistryExport RegistryExport::fromBytes(const QByteArray &bytes)
     if (!regedit4 && header != QLatin1String("Windows Registry Editor Version 5.00"))
         return result;
 
-    QHash<QString, Value> *current = nullptr;
+    std::optional<QString> current; // the key path the values belong to
     for (++i; i < lines.size(); ++i) {
         QString line = lines.at(i);
-        while (continuesOnNextLine(line) && i + 1 < lines.size()) {
-            line = line.trimmed();
-            line.chop(1);
-            line += lines.at(++i).trimmed();
+        if (isHexValue(line)) {
+            // A backslash at the end continues the data on the next line.
+            for (qsizetype end = trimmedEnd(line);
+                 end > 0 && line.at(end - 1) == QLatin1Char('\\') && i + 1 < lines.size(); end = trimmedEnd(line)) {
+                line.truncate(end - 1);
+                line += lines.at(++i).trimmed();
+            }
         }
         result.parseLine(line, regedit4, &current);
     }
     return result;
 }
 
-void RegistryExport::parseLine(const QString &rawLine, bool regedit4, QHash<QString, Value> **current)
+void RegistryExport::eraseRange(const QString &prefix, bool whole)
+{
+    // Sorted by key path, the values of a key, and those of its subkeys, lie together.
+    const auto first = values_.lower_bound({prefix, QString()});
+    auto last = first;
+    while (last != values_.end() && (whole ? last->first.first == prefix : last->first.first.startsWith(prefix)))
+        ++last;
+    values_.erase(first, last);
+}
+
+void RegistryExport::parseLine(const QString &rawLine, bool regedit4, std::optional<QString> *current)
 {
     const QString line = rawLine.trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
@@ -179,13 +213,12 @@ void RegistryExport::parseLine(const QString &rawLine, bool regedit4, QHash<QStr
         if (path.startsWith(QLatin1Char('-'))) {
             // A deleted key in an import file: it and its subkeys are gone.
             const QString deleted = cleanPath(path.mid(1));
-            keys_.removeIf([&deleted](decltype(keys_)::iterator key) {
-                return key.key() == deleted || isBelow(key.key(), deleted);
-            });
-            *current = nullptr;
+            eraseRange(deleted, true);
+            eraseRange(deleted + QLatin1Char('\\'), false);
+            current->reset();
             return;
         }
-        *current = &keys_[cleanPath(path)];
+        *current = cleanPath(path);
         return;
     }
     if (!*current)
@@ -202,23 +235,21 @@ void RegistryExport::parseLine(const QString &rawLine, bool regedit4, QHash<QStr
     if (!rest.startsWith(QLatin1Char('=')))
         return; // not understood: skipped
     const QString data = rest.mid(1).trimmed();
+    ValueKey key{**current, name->toCaseFolded()};
     if (data == QLatin1String("-")) {
-        (*current)->remove(name->toCaseFolded());
+        values_.erase(key);
         return;
     }
-    if (const auto value = parseData(data, regedit4))
-        (*current)->insert(name->toCaseFolded(), *value);
+    if (auto value = parseData(data, regedit4))
+        values_.insert_or_assign(std::move(key), std::move(*value));
 }
 
 const RegistryExport::Value *RegistryExport::find(const QString &key, const QString &name) const
 {
-    const auto values = keys_.constFind(cleanPath(key));
-    if (values == keys_.cend())
+    const auto value = values_.find({cleanPath(key), name.toCaseFolded()});
+    if (value == values_.cend() || storedSize(value->second) > MaxValueBytes)
         return nullptr;
-    const auto value = values->constFind(name.toCaseFolded());
-    if (value == values->cend() || storedSize(*value) > MaxValueBytes)
-        return nullptr;
-    return &*value;
+    return &value->second;
 }
 
 std::optional<QString> RegistryExport::text(const QString &key, const QString &name) const

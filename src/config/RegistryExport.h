@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 namespace nudgely {
@@ -16,7 +16,8 @@ public:
     // Empty when the bytes do not start with a Registry Editor header.
     static RegistryExport fromBytes(const QByteArray &bytes);
 
-    bool isEmpty() const { return keys_.isEmpty(); }
+    // Holds no value.
+    bool isEmpty() const { return values_.empty(); }
 
     // A string value as itself, a 32-bit number as decimal digits ("-" for a negative one),
     // any other type as empty text. Nothing when the key or value is missing or its data is
@@ -39,10 +40,15 @@ public:
 
 private:
     const Value *find(const QString &key, const QString &name) const;
-    void parseLine(const QString &line, bool regedit4, QHash<QString, Value> **current);
+    void parseLine(const QString &line, bool regedit4, std::optional<QString> *current);
+    // Drops the values of the key (whole) or of every key path starting with the prefix.
+    void eraseRange(const QString &prefix, bool whole);
 
-    // Case-folded key path, then case-folded value name ("" for the default value).
-    QHash<QString, QHash<QString, Value>> keys_;
+    // Case-folded key path and case-folded value name ("" for the default value). One sorted
+    // map for all, so that a deleted key's subkeys are found without looking at every key,
+    // and a key costs no table of its own.
+    using ValueKey = std::pair<QString, QString>;
+    std::map<ValueKey, Value> values_;
 };
 
 } // namespace nudgely

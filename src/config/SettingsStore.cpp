@@ -139,4 +139,16 @@ void writeSettings(ConfigEdit &edit, const Settings &settings, const DataFileLis
     }
 }
 
+std::optional<QString> dataFilePathRefusal(const QString &path)
+{
+    if (ConfigEdit::check(ConfigKeys::DataFile.section, ConfigKeys::DataFile.nameFor(1), path) == 0)
+        return std::nullopt;
+    QString shown = path;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\u21b5")).replace(QLatin1Char('\r'), QChar(0x21b5));
+    shown.replace(QLatin1Char('\n'), QChar(0x21b5));
+    return QStringLiteral("Nudgely cannot use the data file\n%1\nIts name holds a line break (shown as \u21b5), which "
+                          "the configuration file cannot store. Rename the file, then add it again.")
+        .arg(shown);
+}
+
 } // namespace nudgely

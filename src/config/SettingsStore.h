@@ -4,6 +4,8 @@
 #include "config/DataFileList.h"
 #include "config/Settings.h"
 
+#include <optional>
+
 namespace nudgely {
 
 // The settings as the file holds them; a missing key, or a number that is not a whole
@@ -17,5 +19,9 @@ DataFileList readDataFiles(const IniDocument &file, const QString &sampleDataFil
 // Every setting (but autoStart) and all 20 slots, in the file's order. An unused slot leaves
 // no keys behind.
 void writeSettings(ConfigEdit &edit, const Settings &settings, const DataFileList &files);
+
+// Why the configuration file cannot hold this data file path (a line break in it, which
+// would drop the slot and every later one at the next save), for the user; nothing when it can.
+std::optional<QString> dataFilePathRefusal(const QString &path);
 
 } // namespace nudgely

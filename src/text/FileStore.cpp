@@ -1,13 +1,17 @@
 #include "text/FileStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <ctime>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -141,7 +145,44 @@ int writeAll(int fd, const QByteArray &bytes)
     return 0;
 }
 
-// A new file in the target's folder, created with the umask's permissions.
+// Temporary files are ".<name>.<8 hex digits>.tmp" beside the target; one whose writer was
+// killed stays behind. Its writer holds a lock on it while writing, so one that is unlocked
+// and older than this has no writer left.
+constexpr qint64 StaleTemporarySeconds = 60;
+
+bool isTemporaryOf(const QString &entry, const QString &fileName)
+{
+    const QString prefix = QLatin1Char('.') + fileName + QLatin1Char('.');
+    if (entry.size() != prefix.size() + 12 || !entry.startsWith(prefix) || !entry.endsWith(QLatin1String(".tmp")))
+        return false;
+    const QStringView digits = QStringView(entry).sliced(prefix.size(), 8);
+    const auto isDigit = [](QChar c) { return QStringView(u"0123456789abcdef").contains(c); };
+    return std::all_of(digits.begin(), digits.end(), isDigit);
+}
+
+// Removes the temporary files of the target left behind by writers that are gone.
+void removeStaleTemporaries(const QString &target)
+{
+    const QFileInfo info(target);
+    const QDir folder = info.absoluteDir();
+    const QStringList entries = folder.entryList({QLatin1Char('.') + info.fileName() + QStringLiteral(".*.tmp")},
+                                                 QDir::Files | QDir::Hidden | QDir::System);
+    const qint64 now = ::time(nullptr);
+    for (const QString &entry : entries) {
+        if (!isTemporaryOf(entry, info.fileName()))
+            continue;
+        const QByteArray native = QFile::encodeName(folder.filePath(entry));
+        Descriptor fd(::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat status {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+            now - status.st_mtime < StaleTemporarySeconds || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        ::unlink(native.constData());
+    }
+}
+
+// A new file in the target's folder, created with the umask's permissions, and locked for
+// as long as its writer lives.
 int createTemporary(const QString &target, QString *temporary, int *fd)
 {
     const QFileInfo info(target);
@@ -151,6 +192,7 @@ int createTemporary(const QString &target, QString *temporary, int *fd)
                                       .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         *fd = ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (*fd >= 0) {
+            ::flock(*fd, LOCK_EX);
             *temporary = candidate;
             return 0;
         }
@@ -170,9 +212,13 @@ int writeReplacement(const QString &target, const QByteArray &bytes, const struc
     const QByteArray nativeTemporary = QFile::encodeName(temporary);
     int error = writeAll(fd.get(), bytes);
     if (!error && exists) {
-        if (::fchmod(fd.get(), old->st_mode & 07777) != 0)
+        // Owner and group as they were, where the system allows: a user saving another's
+        // file cannot give it away, but keeps its group when a member of it. The mode
+        // comes after, since a change of owner may clear some of its bits.
+        if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0 &&
+            (errno != EPERM || (::fchown(fd.get(), uid_t(-1), old->st_gid) != 0 && errno != EPERM)))
             error = errno;
-        else if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0 && errno != EPERM)
+        else if (::fchmod(fd.get(), old->st_mode & 07777) != 0)
             error = errno;
     }
     if (!error && ::fsync(fd.get()) != 0)
@@ -267,6 +313,7 @@ int storeFile(const QString &path, const QByteArray &bytes)
     }
     if (const int error = checkFolder(parentOf(target.path)))
         return error;
+    removeStaleTemporaries(target.path);
     return writeReplacement(target.path, bytes, &target.old, target.exists);
 }
 

@@ -21,9 +21,10 @@ int checkReplaceable(const QString &path);
 
 // Replaces the file whole, never leaving it half written: the content goes to a temporary
 // file in the same folder, which is then renamed over the old one and synced. Creates
-// missing folders, keeps the old file's permissions and owner, and writes through a
-// symbolic link to its target. QSaveFile would neither keep the owner nor refuse a
-// read-only file to root, nor say which errno stopped it.
+// missing folders, keeps the old file's permissions, and its owner and group where the
+// system allows, and writes through a symbolic link to its target. Temporary files of the
+// target left by writers that were killed are removed. QSaveFile would neither keep the
+// owner nor refuse a read-only file to root, nor say which errno stopped it.
 int storeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace nudgely

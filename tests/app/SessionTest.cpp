@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "config/ConfigFile.h"
+#include "config/LegacyMigration.h"
 #include "support/TestSession.h"
 
 #include <QFile>
@@ -39,12 +40,13 @@ TEST_F(SessionTest, LoadingMigratesWhenDueThenReadsSettingsFilesAndAutostart)
     t.folder.write(t.paths.registryExport(),
                    "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Nudgely\\Settings]\r\n"
                    "\"frmCentre\"=dword:0\r\n");
-    t.session.loadConfiguration();
+    EXPECT_FALSE(t.session.loadConfiguration());
     // Still due at the next start, and read at once.
     QFile::setPermissions(t.iniPath(), QFile::ReadOwner | QFile::WriteOwner);
     t.folder.write(t.paths.autostartEntry(), "[Desktop Entry]\n");
-    t.session.loadConfiguration();
-    EXPECT_EQ(t.messages.warnings, QStringList(configWriteFailureText("migrating settings", t.iniPath(), EACCES)));
+    EXPECT_TRUE(t.session.loadConfiguration());
+    EXPECT_EQ(t.messages.warnings,
+              QStringList(legacyMigrationFailureText(t.iniPath(), t.paths.registryExport(), EACCES)));
     EXPECT_EQ(t.session.settings().centre, 0);
     EXPECT_TRUE(t.session.settings().autoStart);
 }

@@ -7,12 +7,24 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <thread>
 #include <vector>
 
 #include <sys/resource.h>
 
 namespace nudgely {
 namespace {
+
+// Text as a Windows tool writes a UTF-16 file: a byte order mark, then units in its byte order.
+QByteArray utf16(const QString &text, bool littleEndian = true)
+{
+    QByteArray bytes;
+    for (const QChar c : QChar(0xFEFF) + text) {
+        const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+        bytes.append(littleEndian ? low : high).append(littleEndian ? high : low);
+    }
+    return bytes;
+}
 
 TEST(IniDocumentTest, ReadsTheValueOrNothing)
 {
@@ -25,7 +37,8 @@ TEST(IniDocumentTest, ReadsTheValueOrNothing)
         {"[Display]\r\nCentre=4\rFilter=0\r\n", "0"}, {"\xEF\xBB\xBF[Display]\nFilter=5\n", "5"},
         {"[Display]\nFilter=/home/j\xC3\xB6rg/ed\n", "/home/j\xC3\xB6rg/ed"},
         {"[Display]\nFilter=C:\\J\xF6rg\\\x80.exe\n", "C:\\J\xC3\xB6rg\\\xE2\x82\xAC.exe"},
-        {QByteArray("\x00\xFF[Display\x00]\nFilter=\x01\x02", 22), {}}};
+        {QByteArray("\x00\xFF[Display\x00]\nFilter=\x01\x02", 22), {}}, {utf16("[Display]\r\nFilter=J\u00f6rg"), "J\u00f6rg"},
+        {utf16("[Display]\rFilter=\u20ac", false), "\u20ac"}, {utf16("[Display]\nFilter=1") + 'x', "1"}};
     for (const auto &[file, expected] : cases)
         EXPECT_EQ(IniDocument::fromBytes(file).value("display", "filter"), expected) << file.constData();
 }
@@ -54,7 +67,14 @@ TEST(ConfigEditTest, ChangesOnlyWhatItMust)
         {untouched, {{"Display", "Filter", "0"}, {"Display", "Filter", "1"}}, untouched}, // the rest stays as it was
         // An empty value removes every line of the key and nothing else; removing a missing key makes no file.
         {"[A]\nk=1\n;\nK=2\nj=0\n[B]\nk=3", {{"A", "k", ""}, {"B", "j", ""}, {"C", "k", ""}}, "[A]\n;\nj=0\n[B]\nk=3"},
-        {"", {{"A", "k", ""}}, ""}};
+        {"", {{"A", "k", ""}}, ""},
+        // A UTF-16 file stays UTF-16 in its byte order, with its line ends.
+        {utf16("; \u00e9\r\n[A]\r\nk = 1\r\n"), {{"A", "k", "\u20ac"}, {"B", "j", "2"}},
+         utf16("; \u00e9\r\n[A]\r\nk = \u20ac\r\n\r\n[B]\r\nj=2\r\n")},
+        {utf16("[A]\nk=1", false), {{"A", "j", "\u00e9"}}, utf16("[A]\nk=1\nj=\u00e9\n", false)},
+        {utf16("[A]\r\nk=1") + '?', {{"B", "j", "2"}}, utf16("[A]\r\nk=1\r\n\r\n[B]\r\nj=2\r\n") + '?'}, // odd byte stays last
+        // A key in Windows-1252 given a UTF-8 value becomes UTF-8 with it, so that the line reads back.
+        {"[A]\nk\xE9=1\n", {{"A", "k\u00e9", "\u20ac"}}, "[A]\nk\xC3\xA9=\xE2\x82\xAC\n"}};
     for (const auto &[before, edits, after] : cases) {
         SCOPED_TRACE(before.constData());
         test::TempFolder folder;
@@ -71,12 +91,17 @@ TEST(ConfigEditTest, ChangesWaitForTheCommitThatRefusesLineBreaksAndNeverReplace
     test::TempFolder folder;
     const QString path = folder.path("Nudgely.ini");
     folder.write(path, "[Display]\nFilter=1\n");
-    ConfigEdit edit(path);
+    // A refused change fails the whole commit: written without it, the file would lose it unseen.
     const std::tuple<QString, QString, QString> refused[] = {
         {"Display", "Filter", "1\n[Injected]"}, {"Display", "Filter", "1\rx"}, {"Display\nX", "Filter", "1"},
         {"Display", "Fil\nter", "1"}, {"Display", "", "1"}};
-    for (const auto &[section, key, value] : refused)
+    for (const auto &[section, key, value] : refused) {
+        ConfigEdit edit(path);
         EXPECT_EQ(edit.set(section, key, value), EINVAL) << qPrintable(section + key + value);
+        EXPECT_EQ(edit.set("Display", "Centre", "0"), 0);
+        EXPECT_EQ(edit.commit(), EINVAL);
+    }
+    ConfigEdit edit(path);
     // Values that reading would change are quoted; plain text is not.
     const QString values[] = {" padded ", "\"quoted\"", "\"", "tab\t", "plain \"inner\" quotes", QString(40000, 'v')};
     for (const QString &value : values) {
@@ -104,6 +129,27 @@ TEST(ConfigEditTest, ChangesWaitForTheCommitThatRefusesLineBreaksAndNeverReplace
     EXPECT_EQ(configWriteFailureText("saving", "/x", EACCES),
               "Nudgely failed to write to configuration file while saving:\n/x\n\nError 13: Permission denied");
     EXPECT_TRUE(configWriteFailureText("saving", "/x", 9999).endsWith("\n\nError 9999: Unknown error."));
+}
+
+TEST(ConfigEditTest, WritersAtOnceLoseNothing)
+{
+    test::TempFolder folder;
+    const QString path = folder.path("Nudgely.ini");
+    const auto key = [](int n) { return QStringLiteral("Key%1").arg(n); };
+    std::vector<std::thread> writers; // four, each saving its own fifteen keys
+    for (int writer = 0; writer < 4; ++writer) {
+        writers.emplace_back([&, writer] {
+            for (int save = 0; save < 15; ++save) {
+                ConfigEdit edit(path);
+                edit.set(QStringLiteral("Writer%1").arg(writer), key(save), "1");
+                EXPECT_EQ(edit.commit(), 0);
+            }
+        });
+    }
+    for (std::thread &writer : writers)
+        writer.join();
+    EXPECT_EQ(folder.read(path).count("=1\n"), 60);
+    EXPECT_FALSE(folder.exists("Nudgely.ini.lock"));
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace nudgely {
 namespace {
@@ -23,16 +26,17 @@ TEST(RegistryExportTest, ReadsEveryValueKindAsTextAndOnlyNumbersAsNumbersAndAppl
         Header + SettingsKey + Marker + "\"Minus\"=dword:ffffffff\r\n\"Esc\"=\"a\\\\b \\\"c\\\"\"\r\n\"Empty\"=\"\"\r\n"
         "@=\"default\"\r\n\"Blob\"=hex:01,02,03,\\\r\n  04,05\r\n\"Words\"=hex(4):2a,00,00,00\r\n"
         "\"Short\"=hex(4):2a,00,00\r\n\"Expand\"=hex(2):25,00,00,00\r\n\"Split\"=hex(1):61,00,\\\r\n  62,00,00,00\r\n"
+        "\"Bom\"=hex(1):ff,fe,41,00,00,00\r\n"
         "\"Bad\"=dword:xyz\r\n\"Open\"=\"no end\r\n\"After\"=dword:2\r\n\"Gone\"=\"1\"\r\n\"GONE\"=-\r\n"
         "\"Long\"=\"" + QByteArray(1024, 'x') + "\"\r\n\"Fits\"=\"" + QByteArray(1023, 'x') + "\"\r\n"
-        "[A]\r\n\"x\"=\"1\"\r\n[A\\B]\r\n\"y\"=\"1\"\r\n[AB]\r\n\"z\"=\"1\"\r\n[-a]\r\n");
+        "[A]\r\n\"x\"=\"1\"\r\n[A\\B]\r\n\"y\"=\"1\"\r\n[AB]\r\n\"z\"=\"1\"\r\n[A B]\r\n\"z\"=\"2\"\r\n[-a]\r\n");
     // Other types are there without a text of their own; lines not understood are skipped; data
     // longer than the 1024 bytes the old settings could hold is not read.
     const std::tuple<const char *, std::optional<QString>, std::optional<qint32>> cases[] = {
         {"frmCentre", "1", 1}, {"Minus", "-1", -1}, {"After", "2", 2}, {"Words", "42", 42}, {"", "default", {}},
         {"Esc", "a\\b \"c\"", {}}, {"Empty", "", {}}, {"Blob", "", {}}, {"Short", "", {}}, {"Expand", "", {}},
-        {"Split", "ab", {}}, {"Bad", {}, {}}, {"Open", {}, {}}, {"Missing", {}, {}}, {"Gone", {}, {}}, {"Long", {}, {}},
-        {"Fits", QString(1023, 'x'), {}}};
+        {"Split", "ab", {}}, {"Bom", QStringLiteral(u"\ufeffA"), {}}, {"Bad", {}, {}}, {"Open", {}, {}}, {"Missing", {}, {}},
+        {"Gone", {}, {}}, {"Long", {}, {}}, {"Fits", QString(1023, 'x'), {}}};
     for (const auto &[name, text, number] : cases) {
         EXPECT_EQ(old.text(OldSettings, name), text) << name;
         EXPECT_EQ(old.number(OldSettings, name), number) << name;
@@ -41,6 +45,7 @@ TEST(RegistryExportTest, ReadsEveryValueKindAsTextAndOnlyNumbersAsNumbersAndAppl
     EXPECT_EQ(old.text("A", "x"), std::nullopt);
     EXPECT_EQ(old.text("A\\B", "y"), std::nullopt);
     EXPECT_EQ(old.text("ab", "Z"), QStringLiteral("1"));
+    EXPECT_EQ(old.text("a b", "Z"), QStringLiteral("2"));
 }
 
 TEST(RegistryExportTest, ReadsEveryEncodingAWindowsExportCanHaveButNeedsTheHeader)
@@ -115,21 +120,51 @@ TEST_F(MigrationTest, NothingDueChangesNothingAndEverythingDueMovesOnceToItsKey)
     EXPECT_EQ(file(), once);
 }
 
-TEST_F(MigrationTest, ValuesTheFileHoldsStayValuesItCannotHoldAreLeftBehindAndAReadOnlyFileIsTriedAgain)
+TEST_F(MigrationTest, ValuesTheFileHoldsStayAndValuesItCannotHoldAreLeftBehind)
 {
     // The data file list moves only into a file that names no data file; a number stored as text is no number.
     const QByteArray before = "[Display]\nCentre=0\nFontName=\n[DataFiles]\n1File=/mine.txt\n";
     folder.write("Nudgely.ini", before);
     const QByteArray registry = Marker + "\"EventsFontName\"=\"Tahoma\"\r\n\"FilterLength\"=\"12\"\r\n"
                                 "\"Filter\"=dword:0\r\n\"Editor\"=hex(1):61,00,0a,00,62,00,00,00\r\n" + OldDataFiles;
-    // A read-only file records nothing, so the next start tries again.
-    QFile::setPermissions(folder.path("Nudgely.ini"), QFile::ReadOwner);
-    EXPECT_TRUE(migrate(registry, EACCES));
-    EXPECT_EQ(file(), before);
-    QFile::setPermissions(folder.path("Nudgely.ini"), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_TRUE(migrate(registry));
     EXPECT_EQ(file(), QByteArray("[Display]\nCentre=0\nFontName=\nFilter=0\n[DataFiles]\n1File=/mine.txt\n\n"
                                  "[Legacy]\nRegistryMigrated=1\n"));
+}
+
+TEST_F(MigrationTest, AStartThatCannotWriteCarriesNothingOverAndSaysSoAndNoLaterStartCopiesOverNewerValues)
+{
+    const QString ini = folder.path("Nudgely.ini");
+    const QString exported = folder.path("registry.reg");
+    folder.write(exported, Header + SettingsKey + Marker + "\"Editor\"=\"C:\\\\ed.exe\"\r\n" + OldDataFiles);
+    const QByteArray before = "[Display]\nFilter=0\n";
+    folder.write(ini, before);
+    QFile::setPermissions(ini, QFile::ReadOwner); // read-only, even to root
+    EXPECT_EQ(migrateLegacyExport(exported, ini), EACCES);
+    QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(file(), before);
+    const QString told = legacyMigrationFailureText(ini, exported, EACCES);
+    EXPECT_TRUE(told.contains(ini + "\n\nError 13: Permission denied") && told.contains(exported)) << qPrintable(told);
+    // A full disk: no write gets further than its first byte.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{0, limit.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    EXPECT_EQ(migrateLegacyExport(exported, ini), EFBIG);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(file(), before);
+    ASSERT_EQ(migrateLegacyExport(exported, ini), 0);
+    EXPECT_EQ(readConfigFile(ini).value("Editor", "Path"), QStringLiteral("C:\\ed.exe"));
+    // Newer settings without an editor or data files: no later start brings the old ones back.
+    ConfigEdit edit(ini);
+    for (const char *key : {"Editor/Path", "DataFiles/1File", "DataFiles/4File"})
+        edit.set(QString::fromLatin1(key).section('/', 0, 0), QString::fromLatin1(key).section('/', 1), QString());
+    ASSERT_EQ(edit.commit(), 0);
+    const QByteArray newer = file();
+    EXPECT_EQ(migrateLegacyExport(exported, ini), 0);
+    EXPECT_EQ(file(), newer);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace nudgely {
 namespace {
 
@@ -69,6 +71,16 @@ TEST(WriteSettingsTest, EveryKeyInTheFilesOrderAndAnEmptySlotOrPathLeavesNoKeysB
     writeSettings(edit, settings, files);
     const QRegularExpression keysOfSlot4AndPath("\n(4\\w+|Path)=[^\n]*");
     EXPECT_EQ(QString::fromUtf8(edit.document().toBytes()), QString(all).remove(keysOfSlot4AndPath));
+
+    // A path the file cannot hold fails the whole save: written without it, the list would end before its slot.
+    test::TempFolder folder;
+    folder.write("Nudgely.ini", "[DataFiles]\n1File=/d/1\n");
+    files[1].path = "/d/tw\no";
+    ConfigEdit save(folder.path("Nudgely.ini"));
+    writeSettings(save, settings, files);
+    EXPECT_EQ(save.commit(), EINVAL);
+    EXPECT_EQ(folder.read("Nudgely.ini"), QByteArray("[DataFiles]\n1File=/d/1\n"));
+    EXPECT_TRUE(dataFilePathRefusal("/d/tw\ro") && !dataFilePathRefusal("/d/two"));
 }
 
 TEST(WindowGeometryTest, ReadsSizesRaisedToTheMinimumAndPositionsOnlyWhenNotCentredAndWritesTwips)

@@ -9,8 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <ctime>
+#include <tuple>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace nudgely {
 namespace {
@@ -62,6 +69,51 @@ TEST(StoreFileTest, RefusalsLeaveEverythingAsItWasAndOnlyRegularFilesLoad)
     EXPECT_FALSE(folder.exists("missing")); // checking creates nothing
     EXPECT_FALSE(isWritableFolder(folder.path("locked")));
     EXPECT_TRUE(isWritableFolder(folder.root()));
+}
+
+TEST(StoreFileTest, ASaveByAnotherUserKeepsTheGroupAndRemovesOnlyTemporaryFilesWhoseWriterIsGone)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as other users needs root";
+    test::TempFolder folder;
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.root()).constData(), 0777), 0);
+    const QString file = folder.path("Nudgely.ini");
+    const QByteArray native = QFile::encodeName(file);
+    folder.write(file, "old");
+    ASSERT_EQ(::chown(native.constData(), 1000, 2000), 0);
+    ASSERT_EQ(::chmod(native.constData(), 0664), 0);
+    // Another user of the file's group, in a process of its own.
+    const pid_t saver = ::fork();
+    if (saver == 0) {
+        const gid_t groups[] = {2000};
+        const bool switched = ::setgroups(1, groups) == 0 && ::setgid(1001) == 0 && ::setuid(1001) == 0;
+        _exit(switched ? storeFile(file, "other") : 99);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(saver, &status, 0), saver);
+    EXPECT_EQ(status, 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(native.constData(), &info), 0);
+    EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777), std::tuple(1001u, 2000u, 0664u));
+    EXPECT_EQ(folder.read(file), QByteArray("other"));
+
+    // Leftovers: of a writer that is gone (killed: nothing holds its lock), of one still writing,
+    // a new one, and files that only look alike.
+    const QStringList leftovers = {".Nudgely.ini.0123abcd.tmp", ".Nudgely.ini.89abcdef.tmp", ".Nudgely.ini.00000000.tmp",
+                                   ".Nudgely.ini.0123abcZ.tmp", ".Nudgely.ini.x.0123abcd.tmp", ".Other.ini.0123abcd.tmp"};
+    const timespec anHourAgo[] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    for (const QString &name : leftovers) {
+        folder.write(name, "partial");
+        if (name != leftovers[2])
+            ::utimensat(AT_FDCWD, QFile::encodeName(folder.path(name)).constData(), anHourAgo, 0);
+    }
+    const int writing = ::open(QFile::encodeName(folder.path(leftovers[1])).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+    ASSERT_EQ(storeFile(file, "again"), 0);
+    ::close(writing);
+    QStringList expected = leftovers.mid(1) + QStringList{"Nudgely.ini"};
+    expected.sort();
+    EXPECT_EQ(QDir(folder.root()).entryList(All, QDir::Name), expected);
 }
 
 } // namespace

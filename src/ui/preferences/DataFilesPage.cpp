@@ -1,6 +1,7 @@
 #include "ui/preferences/DataFilesPage.h"
 
 #include "app/Session.h"
+#include "config/SettingsStore.h"
 #include "config/WindowGeometry.h"
 #include "ui/common/Colours.h"
 #include "ui/common/MenuActions.h"
@@ -148,6 +149,10 @@ void DataFilesPage::addOrCreate(bool existing)
     const QString path = existing ? dialogs_.openDataFile(this) : dialogs_.newDataFile(this);
     if (path.isEmpty())
         return;
+    if (const auto refusal = dataFilePathRefusal(path)) {
+        session_.messages().warn(*refusal);
+        return;
+    }
     model_->addFile({path, NewFileColours});
     listView_->setCurrentIndex(model_->index(0, DataFileListModel::FutureColumn));
     if (!existing)

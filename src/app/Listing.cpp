@@ -60,9 +60,9 @@ int runListing(int argc, char **argv, const ProgramOptions &options)
     // by one would only delay it, so the session is never destroyed.
     auto *session = new Session(paths, *configPath, messages);
     session->clock().setToday(options.today);
-    session->loadConfiguration();
+    // The list is printed all the same: the settings were read, only a write failed.
+    int status = session->loadConfiguration() ? 0 : ExitConfigurationProblem;
     session->reloadDataFiles();
-    int status = 0;
     int error = printEventList(*session, stdout, stderr);
     if (outputClosed)
         error = EBADF;

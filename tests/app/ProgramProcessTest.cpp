@@ -58,6 +58,14 @@ TEST_F(ProgramProcessTest, VersionHelpAndProblemsEndTheProgramWithTheirExitStatu
     EXPECT_TRUE(err.contains(u"no display") && err.contains(u"Are you sure you want to continue?")) << qPrintable(err);
     EXPECT_TRUE(out.isEmpty());
     EXPECT_TRUE(QDir(folder.root()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+
+    // Settings to carry over into a file that cannot take them: the list, and the failure.
+    folder.write("config/Nudgely/registry.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Nudgely\\Settings]\n"
+                                                "\"frmCentre\"=dword:00000000\n");
+    folder.write("ro.ini", "[Display]\n");
+    QFile::setPermissions(folder.path("ro.ini"), QFile::ReadOwner);
+    EXPECT_EQ(run({"--list", "/I", "ro.ini"}), 2);
+    EXPECT_TRUE(out.startsWith(u"date\t") && err.contains(u"Permission denied")) << qPrintable(err);
 }
 
 TEST_F(ProgramProcessTest, ListPrintsTheEventsGridAndTheSummary)

@@ -25,14 +25,10 @@ TEST(ProgramOptionsTest, OwnOptionsAreTakenOutTheRestKeepsItsOrderAndBadOnesAreE
     EXPECT_EQ(parsed({"--list", "/I", "--today=2026-12-05", "my.ini"}), "list 2026-12-05|/I,my.ini");
     EXPECT_EQ(parsed({"--help", "--version"}), "help version |");
     EXPECT_EQ(parsed({"/I", "--", "--odd.ini", "--list"}), "|/I,--odd.ini,--list"); // "--" ends them
+    EXPECT_EQ(parsed({"/I", "-notes.ini"}), "|/I,-notes.ini"); // a file may well be called "-notes.ini"
     for (const char *bad : {"--bogus", "--today=2026-02-30", "--today=5.12.2026", "--today=", "--today=26-12-05",
                             "--LIST", "--today"})
         EXPECT_EQ(parsed({bad}), "error |") << bad; // and no date
-}
-
-TEST(ProgramOptionsTest, AnArgumentWithOneDashIsLeftForTheStartUp)
-{
-    EXPECT_EQ(parsed({"/I", "-notes.ini"}), "|/I,-notes.ini"); // a file may well be called "-notes.ini"
 }
 
 struct Startup {

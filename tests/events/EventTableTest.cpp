@@ -33,10 +33,9 @@ TEST(ReadDataFileTest, ReadsOnlyOrdinaryFilesAndSaysWhyNot)
     EXPECT_EQ(readDataFile(folder.path(QStringLiteral("a.txt"))).text.bytes, "1 J\xC3\xB6rg\n");
     ASSERT_EQ(::mkdir(qPrintable(folder.path(QStringLiteral("folder.txt"))), 0700), 0);
     ASSERT_EQ(::mkfifo(qPrintable(folder.path(QStringLiteral("fifo.txt"))), 0600), 0);
-    const std::pair<const char *, const char *> cases[] = {{"/dev/zero", "not an ordinary file"},
-                                                           {"folder.txt", "not an ordinary file"},
-                                                           {"missing.txt", "No such file or directory"},
-                                                           {"fifo.txt", "not an ordinary file"}};
+    const std::pair<const char *, const char *> cases[] = {
+        {"/dev/zero", "not an ordinary file"}, {"folder.txt", "not an ordinary file"},
+        {"missing.txt", "No such file or directory"}, {"fifo.txt", "not an ordinary file"}};
     for (const auto &[path, problem] : cases)
         EXPECT_EQ(readDataFile(folder.path(QString::fromLatin1(path))).openProblem, QLatin1String(problem)) << path;
 }

@@ -93,18 +93,6 @@ TEST(ResolveTest, ResolvingAgainStartsAfresh)
     EXPECT_EQ(described(e, QDate(2027, 12, 5)), "2027-12-05 2026-12-05 37");
 }
 
-TEST(WeekdayDateTest, NothingWhenTheCalendarRangeWouldBeLeft)
-{
-    const WeekdayRule firstSunday{1, 1};
-    EXPECT_EQ(nextWeekdayDate(firstSunday, 12, toDay(QDate(9999, 12, 20))), std::nullopt);
-    // The previous one starts its search a year ahead, in 10000, too.
-    EXPECT_EQ(lastWeekdayDate(firstSunday, 12, toDay(QDate(9999, 12, 20))), std::nullopt);
-    EXPECT_EQ(lastWeekdayDate(firstSunday, 12, toDay(QDate(9998, 12, 20))), toDay(QDate(9998, 12, 6)));
-    EXPECT_EQ(nextWeekdayDate(firstSunday, 12, toDay(QDate(9999, 12, 5))), toDay(QDate(9999, 12, 5)));
-    // A count of 0 in January of year 100 falls before the calendar's start.
-    EXPECT_EQ(nextWeekdayDate({0, 1}, 1, toDay(QDate(100, 1, 1))), std::nullopt);
-}
-
 // The rule's dates found by walking year by year, as the calendar builds them: the answer
 // the quick search must give for any month, however far out.
 std::optional<DayNumber> walkedWeekdayDate(const WeekdayRule &rule, int month, DayNumber today, qint64 year, int step)
@@ -124,7 +112,7 @@ std::optional<DayNumber> walkedWeekdayDate(const WeekdayRule &rule, int month, D
 TEST(WeekdayDateTest, FarMonthsAndCountsGiveTheDatesAWalkYearByYearWould)
 {
     for (const QDate &date : {QDate(100, 1, 1), QDate(1999, 6, 30), QDate(2026, 12, 6), QDate(2029, 12, 31),
-                              QDate(9999, 12, 31)}) {
+                              QDate(9999, 12, 20), QDate(9999, 12, 31)}) {
         const DayNumber today = toDay(date);
         for (const int month : {-30000, -1201, -13, -1, 0, 1, 2, 12, 13, 25, 851, 1200, 32767})
             for (const int count : {0, 1, 53, 32767})

@@ -70,6 +70,15 @@ protected:
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centre(pressColumn));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre(releaseColumn));
     }
+    // Presses on the header at x and moves dx before releasing, as a person resizes a column.
+    void dragHeaderAt(int x, int dx)
+    {
+        QWidget *header = window->listView()->horizontalHeader()->viewport();
+        const QPoint press(x, header->height() / 2);
+        QTest::mousePress(header, Qt::LeftButton, {}, press);
+        QTest::mouseMove(header, press + QPoint(dx, 0));
+        QTest::mouseRelease(header, Qt::LeftButton, {}, press + QPoint(dx, 0));
+    }
 
     test::TestSession env;
     QString family;
@@ -184,6 +193,20 @@ TEST_F(MainWindowTest, SortingByMenuAndByHeader)
     dragOverHeader(DateColumn, DateColumn);
     EXPECT_EQ(status(), QStringLiteral("can't sort on that column!"));
     EXPECT_TRUE(action("sortByAgeAction")->isChecked());
+
+    // Dragging a border resizes the column before it and is no click, on the key's header too.
+    QHeaderView *header = window->listView()->horizontalHeader();
+    const auto end = [header](int column) { return header->sectionViewportPosition(column) + header->sectionSize(column); };
+    const QStringList order = descriptions();
+    const int widths = header->sectionSize(AgeColumn) + header->sectionSize(TimeLeftColumn);
+    env.session.showStatus(QString());
+    dragHeaderAt(end(AgeColumn) - 1, 20);
+    dragHeaderAt(end(TimeLeftColumn) - 1, 20);
+    dragHeaderAt(end(TimeLeftColumn) + 1, 20); // on the start of the next header
+    EXPECT_EQ(header->sectionSize(AgeColumn) + header->sectionSize(TimeLeftColumn), widths + 60);
+    EXPECT_EQ(descriptions(), order);
+    EXPECT_TRUE(action("sortByAgeAction")->isChecked() && action("ascendingAction")->isChecked());
+    EXPECT_EQ(status(), QString());
 }
 
 TEST_F(MainWindowTest, CopyTakesTheSelectionAndSelectAllTheHeaderToo)

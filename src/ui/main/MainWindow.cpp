@@ -538,7 +538,8 @@ void MainWindow::listReleased(const ListPlace &place, Qt::MouseButton button, Qt
 {
     const bool plainLeft =
         button == Qt::LeftButton && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-    if (!plainLeft || !pressedPlace_.header || !place.header)
+    // A press on a column border resized the column: no click.
+    if (!plainLeft || !pressedPlace_.header || pressedPlace_.border || !place.header)
         return;
     const auto key = pressedPlace_.column == place.column ? keyOfColumn(place.column) : std::nullopt;
     if (!key) {

@@ -6,6 +6,7 @@
 #include "ui/preferences/DataFileListModel.h"
 #include "ui/preferences/DataFilesPage.h"
 #include "ui/preferences/DateFormatPage.h"
+#include "ui/preferences/EventsPage.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -310,6 +311,33 @@ TEST(PreferencesDialogTest, TheOtherPagesShowEachChoiceAtOnceAndOkAppliesThem)
     EXPECT_TRUE(p.applied.value(1).reloadNeeded); // as the main window hears it
     const Settings &s = p.s.session.settings();
     EXPECT_EQ(QList<int>({s.dayPos, s.monthPos, s.yearPos, s.delimiter}), QList<int>({2, 3, 1, 2}));
+}
+
+// Qt's own font dialog: OK on the font it opened with is no choice; another face is.
+TEST(PreferencesDialogTest, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace)
+{
+    Preferences p(1); // the default face, which no Linux desktop has
+    PreferencesDialog dialog(p.s.session, nullptr, nullptr);
+    QList<ApplyOutcome> applied;
+    QObject::connect(&dialog, &PreferencesDialog::applied, [&applied](ApplyOutcome o) { applied.append(o); });
+    dialog.fillFromSettings();
+    const auto choose = [&dialog](const QFont &font) {
+        QTimer::singleShot(0, [font] {
+            auto *fonts = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            if (font != QFont())
+                fonts->setCurrentFont(font);
+            fonts->accept();
+        });
+        dialog.findChild<QPushButton *>(QStringLiteral("fontButton"))->click();
+        dialog.apply();
+    };
+    choose(QFont());
+    EXPECT_EQ(p.ini("Display", "FontName") + u' ' + dialog.eventsPage()->fontSample()->text(),
+              u"MS Sans Serif MS Sans Serif, size 8");
+    choose(QFont(QStringLiteral("DejaVu Sans"), 11));
+    EXPECT_EQ(p.ini("Display", "FontName") + u' ' + p.ini("Display", "FontSize"), u"DejaVu Sans 11");
+    EXPECT_EQ(QList<bool>({applied.value(0).redisplayNeeded, applied.value(1).redisplayNeeded}),
+              QList<bool>({false, true}));
 }
 
 } // namespace

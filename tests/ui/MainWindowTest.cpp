@@ -2,6 +2,7 @@
 
 #include "config/ConfigFile.h"
 #include "support/TestSession.h"
+#include "ui/preferences/PreferencesDialog.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -47,6 +48,12 @@ protected:
             EXPECT_EQ(ini(key), QString::fromLatin1(value)) << key;
     }
     int px(double twips) const { return qRound(twips / twipsPerPixel); }
+    static std::string text(const QRect &rect)
+    {
+        QString out;
+        QDebug(&out) << rect;
+        return out.toStdString();
+    }
     QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
     QString status() const { return window->statusLabel()->text(); }
     QAbstractItemModel *model() const { return window->listView()->model(); }
@@ -147,6 +154,66 @@ TEST_F(MainWindowTest, StoredGeometryIsBoundedAndKeptAsTheStatesRequire)
     QTest::keyClick(window->listView(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(ini("frmLeft"), QString::number((screenSize.width() - px(7185)) * twipsPerPixel / 2.0));
+}
+
+TEST_F(MainWindowTest, TheNormalGeometrySurvivesMaximisingRestoringAndMinimisingAndMaximisedFillsTheScreen)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect normal(px(1500), px(750), px(8000), px(6007));
+    const auto reaches = [this](const QRect &outer) {
+        return QTest::qWaitFor([&] { return window->frameGeometry() == outer; }, 2000);
+    };
+    const auto restored = [&] { return window->showNormal(), reaches(normal); };
+    open("frmMax=1\nCentre=0\nfrmWidth=8000\nfrmHeight=6007\nfrmLeft=1500\nfrmTop=750\n");
+    for (int run = 0; run < 2; ++run) { // started maximised, then normal
+        if (run > 0)
+            reopen();
+        QTest::qWait(400); // restored by hand, after the window manager has placed it
+        EXPECT_TRUE(restored()) << run << text(window->frameGeometry());
+        window->showMaximized();
+        // Its drag bounds do not hold back a maximised window, which the frame no longer surrounds.
+        EXPECT_TRUE(reaches(area)) << text(window->frameGeometry());
+        EXPECT_TRUE(window->maximumSize().width() >= area.width() && window->maximumSize().height() >= area.height());
+        EXPECT_TRUE(restored()) << run << text(window->frameGeometry());
+        EXPECT_EQ(window->maximumSize(), area.size().shrunkBy(window->windowHandle()->frameMargins()));
+        window->showMinimized();
+        EXPECT_TRUE(restored()) << run << text(window->frameGeometry());
+        window->showMaximized();
+        window->showMinimized();
+        window->close();
+        expectIni({{"frmWidth", "8000"}, {"frmHeight", "6007"}, {"frmLeft", "1500"}, {"frmTop", "750"}, {"frmMax", "0"}});
+    }
+
+    // The preferences dialog, frame and all, opens in the middle of the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QRect dialog;
+    QTimer::singleShot(0, window.get(), [this, &dialog] {
+        dialog = window->preferencesDialog()->frameGeometry();
+        window->preferencesDialog()->cancel();
+    });
+    action("preferencesAction")->trigger();
+    EXPECT_LE(qAbs((dialog.left() - screen.left()) - (screen.right() - dialog.right())), 1) << text(dialog);
+    EXPECT_LE(qAbs((dialog.top() - screen.top()) - (screen.bottom() - dialog.bottom())), 1) << text(dialog);
+}
+
+TEST_F(MainWindowTest, GeometryOffTheScreenOpensOnItAndIsStoredAsItOpened)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString onLeft = QString::number(area.left() * twipsPerPixel), onTop = QString::number(area.top() * twipsPerPixel);
+    const QString lastLeft = QString::number((area.right() + 1 - px(7185)) * twipsPerPixel);
+    const std::pair<QByteArray, QList<std::pair<const char *, QString>>> cases[] = {
+        {"Centre=1\nfrmWidth=99999999\nfrmHeight=99999999\n",
+         {{"frmWidth", QString::number(area.width() * twipsPerPixel)}, {"frmHeight", QString::number(area.height() * twipsPerPixel)}}},
+        {"Centre=0\nfrmLeft=-99999999\nfrmTop=-15\n", {{"frmLeft", onLeft}, {"frmTop", onTop}, {"frmWidth", "7185"}}},
+        {"Centre=0\nfrmLeft=99999999\nfrmTop=99999999\n", {{"frmLeft", lastLeft}, {"frmHeight", "5370"}}},
+    };
+    for (const auto &[display, stored] : cases) {
+        open(display);
+        EXPECT_TRUE(area.contains(window->frameGeometry())) << display.data() << text(window->frameGeometry());
+        window->close();
+        for (const auto &[key, value] : stored)
+            EXPECT_EQ(ini(key), value) << display.data() << key;
+    }
 }
 
 TEST_F(MainWindowTest, LoadListsTheEventsAndOnlyReloadReadsTheFilesAgain)

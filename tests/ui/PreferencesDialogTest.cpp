@@ -163,6 +163,15 @@ TEST(PreferencesDialogTest, OutOfRangeValuesOpenAndApplyAndThePositionIsKeptAsRe
     EXPECT_EQ(p.ini("Display", "frmOLeft") + u' ' + p.ini("Display", "frmOTop"),
               QStringLiteral("%1 %2").arg(200 * perPixel).arg(120 * perPixel));
     EXPECT_EQ(PreferencesDialog(p.s.session, &p.dialogs, nullptr).pos(), QPoint(200, 120));
+
+    // Loaded before its owner was framed and never shown, it stores the centre of its frame.
+    p.s.writeIni({});
+    QWidget owner;
+    PreferencesDialog unseen(p.s.session, &p.dialogs, &owner);
+    owner.show();
+    unseen.storePosition();
+    const QSize outer = unseen.size().grownBy(owner.windowHandle()->frameMargins()), screen = owner.screen()->size();
+    EXPECT_EQ(p.ini("Display", "frmOTop"), QString::number((screen.height() - outer.height()) * perPixel / 2.0));
 }
 
 TEST(PreferencesDialogTest, RemovingAsksKeepsPathsAndColoursTogetherAndCancelDropsIt)

@@ -52,6 +52,14 @@ QString twipsText(double twips)
     return QString::number(static_cast<float>(twips), 'g', 9);
 }
 
+QRect fittedInto(const QRect &outer, const QRect &area)
+{
+    QRect fitted(outer.topLeft(), outer.size().boundedTo(area.size()));
+    fitted.moveLeft(qBound(area.left(), fitted.left(), area.left() + area.width() - fitted.width()));
+    fitted.moveTop(qBound(area.top(), fitted.top(), area.top() + area.height() - fitted.height()));
+    return fitted;
+}
+
 StoredWindowGeometry readWindowGeometry(const IniDocument &file, bool centred)
 {
     StoredWindowGeometry geometry;

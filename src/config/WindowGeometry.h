@@ -2,6 +2,8 @@
 
 #include "config/ConfigFile.h"
 
+#include <QRect>
+
 #include <array>
 #include <optional>
 
@@ -32,6 +34,10 @@ struct StoredWindowGeometry {
 };
 
 StoredWindowGeometry readWindowGeometry(const IniDocument &file, bool centred);
+
+// A window's outer rectangle shrunk to an area's size and moved the least into it, so that
+// all of it, its title bar first, can be reached.
+QRect fittedInto(const QRect &outer, const QRect &area);
 
 // What a closing window writes: the size and position only when they are to be kept.
 struct WindowGeometryToSave {

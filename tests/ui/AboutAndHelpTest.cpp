@@ -31,8 +31,11 @@ TEST(AboutAndHelpTest, TheAboutBoxIsKeptUntilItsCloseBoxAndF1AndSearchOpenTheGui
     const QPointer<AboutDialog> about = window.aboutDialog();
     EXPECT_EQ((QStringList{about->windowTitle(), about->nameLabel()->text(), about->versionLabel()->text()}),
               (QStringList{"About Nudgely", "Nudgely", "version 1.4 rev 2  (1 October 2001)"}));
-    openAbout([](AboutDialog &box) { QTest::keyClick(&box, Qt::Key_Return); }); // Enter is OK too
-    EXPECT_TRUE(about && window.aboutDialog() == about); // kept for the next opening
+    openAbout([](AboutDialog &box) { QTest::keyClick(&box, Qt::Key_Return); }); // Enter and Esc are OK too
+    openAbout([](AboutDialog &box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(about && window.aboutDialog() == about); // kept for the next opening, its window too
+    EXPECT_TRUE(about->windowHandle() && about->windowHandle()->handle());
     openAbout([](AboutDialog &box) { box.close(); });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(about.isNull());

@@ -61,14 +61,20 @@ protected:
     {
         return window->listView()->visualRect(model()->index(row, column)).center();
     }
+    // Presses on the header at x and releases at releaseX, moving there first.
+    void dragOnHeader(int x, int releaseX)
+    {
+        QWidget *header = window->listView()->horizontalHeader()->viewport();
+        const int y = header->height() / 2;
+        QTest::mousePress(header, Qt::LeftButton, {}, QPoint(x, y));
+        QTest::mouseMove(header, QPoint(releaseX, y));
+        QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(releaseX, y));
+    }
     void dragOverHeader(int pressColumn, int releaseColumn)
     {
         QHeaderView *header = window->listView()->horizontalHeader();
-        const auto centre = [header](int column) {
-            return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
-        };
-        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centre(pressColumn));
-        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre(releaseColumn));
+        const auto centre = [header](int column) { return header->sectionViewportPosition(column) + header->sectionSize(column) / 2; };
+        dragOnHeader(centre(pressColumn), centre(releaseColumn));
     }
 
     test::TestSession env;
@@ -90,54 +96,61 @@ TEST_F(MainWindowTest, FirstRunOpensCentredAtTheDefaultSizeAndStoresItBackUnchan
         EXPECT_EQ(window->listView()->columnWidth(column), expectedColumns[column]) << column;
     EXPECT_EQ(window->versionLabel()->text(), QStringLiteral("version 1.4 rev 2"));
 
-    window->close();
+    QTest::keyClick(window->listView(), Qt::Key_Escape); // closes it wherever the focus is
+    EXPECT_FALSE(window->isVisible());
     expectIni({{"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}, // centred
                {"Col0", "1000"}, {"Col1", "480"}, {"Col2", "480"}, {"Col3", "645"}, {"Col4", "3990"}});
 }
 
-TEST_F(MainWindowTest, StoredGeometryRoundTripsExactlyRunAfterRun)
+// Closed maximised, then minimised: the stored normal geometry comes back exactly, run after run.
+TEST_F(MainWindowTest, StoredGeometrySurvivesMaximisingRestoringAndMinimisingAndMaximisedFillsTheScreen)
 {
-    open("Centre=0\nfrmWidth=8000\nfrmHeight=6007\nfrmLeft=1234.5\nfrmTop=307\n"
-         "Col0=1001\nCol1=499\nCol2=480\nCol3=646\nCol4=3990\n");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect normal(px(1234.5), px(307), px(8000), px(6007));
+    const auto reaches = [this](const QRect &outer) {
+        return QTest::qWaitFor([&] { return window->frameGeometry() == outer; }, 2000);
+    };
+    const auto restored = [&] { return window->showNormal(), reaches(normal); };
+    open("frmMax=1\nCentre=0\nfrmWidth=8000\nfrmHeight=6007\nfrmLeft=1234.5\nfrmTop=307\nCol0=1001\nCol3=646\n");
     for (int run = 0; run < 3; ++run) {
         if (run > 0)
             reopen();
+        QTest::qWait(400); // restored by hand, after the window manager has placed it
+        EXPECT_TRUE(restored()) << run;
+        window->showMaximized();
+        // Its drag bounds do not hold back a maximised window, which the frame no longer surrounds.
+        EXPECT_TRUE(reaches(area) && window->maximumSize().boundedTo(area.size()) == area.size());
+        EXPECT_TRUE(restored() && window->maximumSize() == area.size().shrunkBy(window->windowHandle()->frameMargins()));
+        window->showMinimized();
+        EXPECT_TRUE(restored()) << run;
+        window->showMaximized();
+        if (run > 0)
+            window->showMinimized();
         window->close();
+        expectIni({{"frmWidth", "8000"}, {"frmHeight", "6007"}, {"frmLeft", "1234.5"}, {"frmTop", "307"},
+                   {"frmMax", run > 0 ? "0" : "1"}, {"Col0", "1001"}, {"Col3", "646"}});
     }
-    expectIni({{"frmWidth", "8000"}, {"frmHeight", "6007"}, {"frmLeft", "1234.5"}, {"frmTop", "307"},
-               {"Col0", "1001"}, {"Col1", "499"}, {"Col3", "646"}});
 }
 
-TEST_F(MainWindowTest, StoredGeometryIsBoundedAndKeptAsTheStatesRequire)
+// Geometry off the screen opens on it and is stored as it opened.
+TEST_F(MainWindowTest, StoredGeometryIsPutOnTheScreen)
 {
-    open("frmWidth=100\nfrmHeight=abc\n");
-    EXPECT_EQ(window->frameGeometry().size(), QSize(px(3000), px(5370)));
-    window->close();
-    expectIni({{"frmWidth", "3000"}, {"frmHeight", "5370"}});
-
-    // Maximised: the normal size and position stored earlier stay.
-    open("frmMax=1\nCentre=0\nfrmWidth=6000\nfrmHeight=4500\nfrmLeft=300\nfrmTop=150\n");
-    EXPECT_TRUE(window->isMaximized());
-    window->close();
-    expectIni({{"frmMax", "1"}, {"frmWidth", "6000"}, {"frmLeft", "300"}});
-
-    // Minimised: stored as the normal window it was.
-    open("frmMax=1\nfrmWidth=6000\n");
-    window->showMinimized();
-    window->close();
-    expectIni({{"frmMax", "0"}, {"frmWidth", "6000"}});
-
-    // Centred: the stored position is neither used nor overwritten.
-    open("Centre=1\nfrmLeft=15\nfrmTop=30\n");
-    EXPECT_NE(window->frameGeometry().topLeft(), QPoint(1, 2));
-    window->close();
-    expectIni({{"frmLeft", "15"}, {"frmTop", "30"}});
-
-    // Escape closes the window wherever the focus is, and the geometry is stored.
-    open("Centre=0\n");
-    QTest::keyClick(window->listView(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(ini("frmLeft"), QString::number((screenSize.width() - px(7185)) * twipsPerPixel / 2.0));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto twips = [this](int pixels) { return QString::number(pixels * twipsPerPixel); };
+    const std::pair<QByteArray, QList<std::pair<const char *, QString>>> cases[] = {
+        {"Centre=1\nfrmLeft=15\nfrmTop=30\n", {{"frmLeft", "15"}, {"frmTop", "30"}}}, // neither used nor stored
+        {"Centre=1\nfrmWidth=99999999\nfrmHeight=99999999\n",
+         {{"frmWidth", twips(area.width())}, {"frmHeight", twips(area.height())}}},
+        {"Centre=0\nfrmLeft=-99999999\nfrmTop=-15\n", {{"frmLeft", twips(area.left())}, {"frmTop", twips(area.top())}}},
+        {"Centre=0\nfrmLeft=99999999\nfrmTop=99999999\n", {{"frmLeft", twips(area.right() + 1 - px(7185))}}},
+    };
+    for (const auto &[display, stored] : cases) {
+        open(display);
+        EXPECT_TRUE(area.contains(window->frameGeometry())) << display.data();
+        window->close();
+        for (const auto &[key, value] : stored)
+            EXPECT_EQ(ini(key), value) << display.data() << key;
+    }
 }
 
 TEST_F(MainWindowTest, LoadListsTheEventsAndOnlyReloadReadsTheFilesAgain)
@@ -184,6 +197,19 @@ TEST_F(MainWindowTest, SortingByMenuAndByHeader)
     dragOverHeader(DateColumn, DateColumn);
     EXPECT_EQ(status(), QStringLiteral("can't sort on that column!"));
     EXPECT_TRUE(action("sortByAgeAction")->isChecked());
+
+    // Dragging a border resizes the column before it and is no click, on the key's header too.
+    QHeaderView *header = window->listView()->horizontalHeader();
+    const auto end = [header](int column) { return header->sectionViewportPosition(column) + header->sectionSize(column); };
+    const QStringList before = descriptions() << QString(); // and no message
+    const int widths = header->sectionSize(AgeColumn) + header->sectionSize(TimeLeftColumn);
+    env.session.showStatus(QString());
+    for (const int column : {AgeColumn, TimeLeftColumn})
+        dragOnHeader(end(column) - 1, end(column) + 19);
+    dragOnHeader(end(TimeLeftColumn) + 1, end(TimeLeftColumn) + 21); // on the start of the next header
+    EXPECT_EQ(header->sectionSize(AgeColumn) + header->sectionSize(TimeLeftColumn), widths + 60);
+    EXPECT_EQ(descriptions() << status(), before);
+    EXPECT_TRUE(action("sortByAgeAction")->isChecked() && action("ascendingAction")->isChecked());
 }
 
 TEST_F(MainWindowTest, CopyTakesTheSelectionAndSelectAllTheHeaderToo)

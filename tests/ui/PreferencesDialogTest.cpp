@@ -46,9 +46,10 @@ struct RecordingLauncher final : ProgramLauncher {
     QList<QStringList> started;
 };
 
-// Five data files on disk, the first `listed` of them configured, and the dialog filled and shown.
+// Five data files on disk, the first `listed` of them configured, and the dialog filled and shown;
+// with qtDialogs, Qt's own file, colour and font dialogs.
 struct Preferences {
-    explicit Preferences(int listed, const QByteArray &moreIni = {})
+    explicit Preferences(int listed, const QByteArray &moreIni = {}, bool qtDialogs = false)
     {
         QByteArray ini = "[DataFiles]\n";
         for (int n = 1; n <= 5; ++n) {
@@ -59,7 +60,7 @@ struct Preferences {
         s.writeIni(ini + moreIni);
         s.session.setProgramLauncher(&launcher);
         s.session.loadConfiguration();
-        dialog.emplace(s.session, &dialogs, nullptr);
+        dialog.emplace(s.session, qtDialogs ? nullptr : &dialogs, nullptr);
         QObject::connect(&*dialog, &PreferencesDialog::applied, [this](ApplyOutcome o) { applied.append(o); });
         dialog->fillFromSettings();
         dialog->show();
@@ -162,6 +163,15 @@ TEST(PreferencesDialogTest, OutOfRangeValuesOpenAndApplyAndThePositionIsKeptAsRe
     EXPECT_EQ(p.ini("Display", "frmOLeft") + u' ' + p.ini("Display", "frmOTop"),
               QStringLiteral("%1 %2").arg(200 * perPixel).arg(120 * perPixel));
     EXPECT_EQ(PreferencesDialog(p.s.session, &p.dialogs, nullptr).pos(), QPoint(200, 120));
+
+    // Loaded before its owner was framed and never shown, it stores the centre of its frame.
+    p.s.writeIni({});
+    QWidget owner;
+    PreferencesDialog unseen(p.s.session, &p.dialogs, &owner);
+    owner.show();
+    unseen.storePosition();
+    const int outer = unseen.height() + 4; // the offscreen frame: 2 above, 2 below
+    EXPECT_EQ(p.ini("Display", "frmOTop"), QString::number((owner.screen()->size().height() - outer) * perPixel / 2.0));
 }
 
 TEST(PreferencesDialogTest, RemovingAsksKeepsPathsAndColoursTogetherAndCancelDropsIt)
@@ -310,6 +320,25 @@ TEST(PreferencesDialogTest, TheOtherPagesShowEachChoiceAtOnceAndOkAppliesThem)
     EXPECT_TRUE(p.applied.value(1).reloadNeeded); // as the main window hears it
     const Settings &s = p.s.session.settings();
     EXPECT_EQ(QList<int>({s.dayPos, s.monthPos, s.yearPos, s.delimiter}), QList<int>({2, 3, 1, 2}));
+}
+
+// Qt's own font dialog: OK on the font it opened with is no choice; another face is.
+TEST(PreferencesDialogTest, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace)
+{
+    Preferences p(1, {}, true); // the default face, which no Linux desktop has
+    for (const QFont &font : {QFont(), QFont(QStringLiteral("DejaVu Sans"), 11)}) {
+        QTimer::singleShot(0, [font] {
+            auto *fonts = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            if (font != QFont())
+                fonts->setCurrentFont(font);
+            fonts->accept();
+        });
+        p.click("fontButton");
+        p.click("applyButton");
+        EXPECT_EQ(p.ini("Display", "FontName") + u' ' + p.ini("Display", "FontSize") + u' ' +
+                      QString::number(p.applied.takeLast().redisplayNeeded),
+                  font == QFont() ? u"MS Sans Serif 8 0" : u"DejaVu Sans 11 1");
+    }
 }
 
 } // namespace

@@ -74,6 +74,11 @@ AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)
     setFixedSize(sizeHint());
 }
 
+void AboutDialog::reject()
+{
+    hide();
+}
+
 void AboutDialog::closeEvent(QCloseEvent *event)
 {
     // The close box unloads it; OK, Enter and Esc only hide it.

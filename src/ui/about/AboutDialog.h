@@ -17,6 +17,10 @@ public:
     QLabel *nameLabel() const { return nameLabel_; }
     QLabel *versionLabel() const { return versionLabel_; }
 
+public Q_SLOTS:
+    // Esc: hidden like OK, where QDialog would close it.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

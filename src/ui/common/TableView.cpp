@@ -28,6 +28,27 @@ public:
     }
 };
 
+// Whether a press at x resizes a column, as the header itself decides it: within the grip
+// margin of a column's end, the end of the column before for its start.
+bool onResizeGrip(const QHeaderView *header, int x)
+{
+    const int visual = header->visualIndexAt(x);
+    if (visual < 0)
+        return false;
+    const int logical = header->logicalIndex(visual);
+    const int start = header->sectionViewportPosition(logical);
+    const int grip = header->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+    int resized = -1;
+    if (x > start + header->sectionSize(logical) - grip) {
+        resized = logical;
+    } else if (x < start + grip) {
+        for (int before = visual - 1; before >= 0 && resized < 0; --before)
+            if (!header->isSectionHidden(header->logicalIndex(before)))
+                resized = header->logicalIndex(before);
+    }
+    return resized >= 0 && header->sectionResizeMode(resized) == QHeaderView::Interactive;
+}
+
 } // namespace
 
 TableView::TableView(QWidget *parent) : QTableView(parent)
@@ -85,7 +106,8 @@ ListPlace TableView::placeAt(QWidget *where, const QPoint &pos) const
     QWidget *header = horizontalHeader()->viewport();
     const QPoint inHeader = header->mapFromGlobal(global);
     if (header->rect().contains(inHeader))
-        return {true, -1, horizontalHeader()->logicalIndexAt(inHeader.x())};
+        return {true, -1, horizontalHeader()->logicalIndexAt(inHeader.x()),
+                onResizeGrip(horizontalHeader(), inHeader.x())};
     const QPoint inRows = viewport()->mapFromGlobal(global);
     const QModelIndex index = viewport()->rect().contains(inRows) ? indexAt(inRows) : QModelIndex();
     return index.isValid() ? ListPlace{false, index.row(), index.column()} : ListPlace{};

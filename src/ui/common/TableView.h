@@ -9,6 +9,7 @@ struct ListPlace {
     bool header = false;
     int row = -1;    // for a cell
     int column = -1; // -1: outside every column
+    bool border = false; // on the header's grip between columns, where a press resizes
     bool isCell() const { return !header && row >= 0 && column >= 0; }
 };
 

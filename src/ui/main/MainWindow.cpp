@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 
 namespace nudgely {
 
@@ -87,6 +88,13 @@ MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *p
     connect(&session, &Session::busyChanged, this, &MainWindow::setBusy);
     connect(&session, &Session::listAboutToChange, this, &MainWindow::listChanging);
     connect(&session, &Session::listChanged, this, &MainWindow::listChanged);
+
+    settleTimer_ = new QTimer(this);
+    settleTimer_->setSingleShot(true);
+    connect(settleTimer_, &QTimer::timeout, this, [this] {
+        fitFrame();
+        settling_ = false;
+    });
 }
 
 MainWindow::~MainWindow()
@@ -288,7 +296,10 @@ QRect MainWindow::centredOuter(const QSize &outer, QPointF *twips) const
 void MainWindow::applyStoredGeometry()
 {
     setTwips_ = session_.storedWindowGeometry();
-    const QSize outer(twipsToPixels(setTwips_.width, twipsPerPixel_), twipsToPixels(setTwips_.height, twipsPerPixel_));
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    // No larger than the screen's free area, before it is centred in it.
+    const QSize stored(twipsToPixels(setTwips_.width, twipsPerPixel_), twipsToPixels(setTwips_.height, twipsPerPixel_));
+    const QSize outer = stored.boundedTo(available.size());
     QPointF centred;
     QRect rect = centredOuter(outer, &centred);
     // A missing position takes the centred one.
@@ -300,7 +311,19 @@ void MainWindow::applyStoredGeometry()
         setTwips_.top = centred.y();
     else
         rect.moveTop(twipsToPixels(*setTwips_.top, twipsPerPixel_));
-    setOuterGeometry(rect);
+    // On the screen under its title bar, or on its own when that is off every screen.
+    const QScreen *under = QGuiApplication::screenAt(QPoint(rect.center().x(), rect.top()));
+    const QRect placed = fittedInto(rect, under ? under->availableGeometry() : available);
+    // What had to change is stored as it now is; the rest keeps its twips.
+    const auto keep = [this](double &twips, int pixels, int wanted) {
+        if (pixels != wanted)
+            twips = double(pixels) * twipsPerPixel_;
+    };
+    keep(setTwips_.width, placed.width(), stored.width());
+    keep(setTwips_.height, placed.height(), stored.height());
+    keep(*setTwips_.left, placed.left(), rect.left());
+    keep(*setTwips_.top, placed.top(), rect.top());
+    setOuterGeometry(placed);
     if (setTwips_.maximised)
         setWindowState(Qt::WindowMaximized);
 }
@@ -319,25 +342,54 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     // A window manager tells the frame's size only once the window is shown; the stored size
     // is the outer one, so the inside is fitted again then.
-    if (!fitFramePending_) {
-        fitFramePending_ = true;
-        QTimer::singleShot(0, this, &MainWindow::fitFrame);
-        QTimer::singleShot(300, this, &MainWindow::fitFrame);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        settleNormalGeometry();
     }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const Qt::WindowStates wide = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & wide) {
+        // The bounds hold for dragging only: a maximised window takes all the screen gives,
+        // with the borders the window manager leaves off.
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (windowState() == Qt::WindowNoState &&
+               (static_cast<QWindowStateChangeEvent *>(event)->oldState() & (wide | Qt::WindowMinimized))) {
+        // Back to the normal outer geometry: one that started maximised got its inside before
+        // its frame was known, and the window manager brings that back grown by the frame.
+        applySizeBounds(this, sizeBounds_);
+        settleNormalGeometry();
+    }
+}
+
+void MainWindow::settleNormalGeometry()
+{
+    settling_ = true;
+    QTimer::singleShot(0, this, &MainWindow::fitFrame);
+    settleTimer_->start(300); // a slow window manager places it late
+}
+
+void MainWindow::followNormalGeometry()
+{
+    if (windowState() == Qt::WindowNoState && isVisible() && !settling_)
+        normalOuter_ = frameGeometry();
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    if (windowState() == Qt::WindowNoState && isVisible())
-        normalOuter_ = frameGeometry();
+    followNormalGeometry();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (windowState() == Qt::WindowNoState && isVisible())
-        normalOuter_ = frameGeometry();
+    followNormalGeometry();
 }
 
 void MainWindow::fitFrame()
@@ -345,11 +397,11 @@ void MainWindow::fitFrame()
     if (windowState() != Qt::WindowNoState || !isVisible() || !windowHandle() || closed_)
         return;
     applySizeBounds(this, sizeBounds_);
-    const QSize inside = shrunkByFrame(setOuter_.size(), windowHandle()->frameMargins());
-    if (frameGeometry().size() != setOuter_.size())
+    const QSize inside = shrunkByFrame(normalOuter_.size(), windowHandle()->frameMargins());
+    if (frameGeometry().size() != normalOuter_.size())
         resize(inside);
-    if (frameGeometry().topLeft() != setOuter_.topLeft())
-        move(setOuter_.topLeft());
+    if (frameGeometry().topLeft() != normalOuter_.topLeft())
+        move(normalOuter_.topLeft());
 }
 
 void MainWindow::setColumnWidthsInTwips(const std::array<double, 5> &twips)
@@ -538,7 +590,8 @@ void MainWindow::listReleased(const ListPlace &place, Qt::MouseButton button, Qt
 {
     const bool plainLeft =
         button == Qt::LeftButton && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-    if (!plainLeft || !pressedPlace_.header || !place.header)
+    // A press on a column border resized the column: no click.
+    if (!plainLeft || !pressedPlace_.header || pressedPlace_.border || !place.header)
         return;
     const auto key = pressedPlace_.column == place.column ? keyOfColumn(place.column) : std::nullopt;
     if (!key) {

@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QTimer;
 
 namespace nudgely {
 
@@ -69,6 +70,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createMenus();
@@ -81,6 +83,8 @@ private:
     void showSortMarks();
     void applyStoredGeometry();
     void setOuterGeometry(const QRect &outer);
+    void settleNormalGeometry();
+    void followNormalGeometry();
     void fitFrame();
     void setColumnWidthsInTwips(const std::array<double, 5> &twips);
     QRect centredOuter(const QSize &outer, QPointF *twips) const;
@@ -113,10 +117,13 @@ private:
     StoredWindowGeometry setTwips_;
     QRect setOuter_;
     // The outer geometry of the normal state, followed here: a window that started maximised
-    // may not know it otherwise.
+    // may not know it otherwise. While the window manager is still placing the window (after
+    // showing it, or bringing it back to normal), what it does is not followed but undone.
     QRect normalOuter_;
     std::array<int, 5> setColumnPixels_{};
-    bool fitFramePending_ = false;
+    QTimer *settleTimer_ = nullptr;
+    bool settling_ = false;
+    bool shownOnce_ = false;
     bool closed_ = false;
     bool busy_ = false;
     QPoint currentBeforeChange_; // column, row

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace nudgely {
 
@@ -63,11 +64,23 @@ void PreferencesDialog::restorePosition()
     twipsPerPixel_ = screenTwipsPerPixel(screen());
     const QRect screenRect = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
     const DialogPosition stored = session_.storedDialogPosition();
-    // With no stored position the dialog is centred on the screen.
-    setLeftTwips_ = stored.left.value_or((screenRect.width() - width()) * twipsPerPixel_ / 2.0);
-    setTopTwips_ = stored.top.value_or((screenRect.height() - height()) * twipsPerPixel_ / 2.0);
+    // With no stored position the dialog, frame and all, is centred on the screen. Before the
+    // window manager has framed it, its frame is taken to be its owner's.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull() && parentWidget() && parentWidget()->windowHandle())
+        frame = parentWidget()->windowHandle()->frameMargins();
+    const QSize outer = size().grownBy(frame);
+    setLeftTwips_ = stored.left.value_or((screenRect.width() - outer.width()) * twipsPerPixel_ / 2.0);
+    setTopTwips_ = stored.top.value_or((screenRect.height() - outer.height()) * twipsPerPixel_ / 2.0);
     setPosition_ = QPoint(twipsToPixels(setLeftTwips_, twipsPerPixel_), twipsToPixels(setTopTwips_, twipsPerPixel_));
     move(setPosition_);
+}
+
+void PreferencesDialog::placeOnceFramesAreKnown()
+{
+    // Loaded with the main window, before any frame was known: placed again, unless moved.
+    if (!shownOnce_ && pos() == setPosition_)
+        restorePosition();
 }
 
 void PreferencesDialog::storePosition()
@@ -75,6 +88,7 @@ void PreferencesDialog::storePosition()
     if (positionStored_)
         return;
     positionStored_ = true;
+    placeOnceFramesAreKnown(); // never shown, it stores where it would have opened
     const QPoint position = pos();
     const auto twips = [this](int pixels, int setPixels, double setTwips) {
         return pixels == setPixels ? setTwips : double(pixels) * twipsPerPixel_;
@@ -107,6 +121,8 @@ void PreferencesDialog::fillFromSettings()
 void PreferencesDialog::showCurrentSettings()
 {
     fillFromSettings();
+    placeOnceFramesAreKnown();
+    shownOnce_ = true;
     exec();
 }
 

@@ -60,6 +60,7 @@ protected:
 
 private:
     void restorePosition();
+    void placeOnceFramesAreKnown();
 
     Session &session_;
     QtPreferencesDialogs qtDialogs_;
@@ -76,6 +77,7 @@ private:
     QPoint setPosition_;
     int twipsPerPixel_ = 15;
     bool positionStored_ = false;
+    bool shownOnce_ = false;
 };
 
 } // namespace nudgely

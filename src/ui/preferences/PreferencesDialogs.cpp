@@ -41,9 +41,14 @@ std::optional<QColor> QtPreferencesDialogs::chooseColour(QWidget *parent, const 
 
 std::optional<QFont> QtPreferencesDialogs::chooseFont(QWidget *parent, const QFont &initial)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Specify Font to use for Events"));
-    return ok ? std::optional<QFont>(chosen) : std::nullopt;
+    QFontDialog dialog(initial, parent);
+    dialog.setWindowTitle(QStringLiteral("Specify Font to use for Events"));
+    // A face the desktop lacks opens as the nearest one listed; OK on that is no new choice.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    return chosen == shown ? initial : chosen;
 }
 
 } // namespace nudgely

@@ -155,9 +155,15 @@ TEST_F(MainWindowTest, StoredGeometryIsPutOnTheScreen)
 
 TEST_F(MainWindowTest, LoadListsTheEventsAndOnlyReloadReadsTheFilesAgain)
 {
-    open();
+    const QString missing = env.folder.path("data/missing.txt");
+    env.configureDataFile(family, "2File=" + missing.toUtf8() + "\n");
+    reopen();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Nudgely:  -7 days to +6 weeks"));
-    EXPECT_EQ(status(), QStringLiteral("4 events in 1 datafile, 1 bad date, 4 events displayed"));
+    EXPECT_EQ(status(), "4 events in 1 datafile, 1 bad date, 4 events displayed; 1 datafile not read");
+    // The file that could not be read, and why, beside the summary.
+    const QLabel *problems = window->findChild<QLabel *>("problemsLabel");
+    EXPECT_TRUE(problems->isVisibleTo(window.get()));
+    EXPECT_EQ(problems->toolTip(), "Data files not read, or not whole:\n" + missing + ": No such file or directory");
     EXPECT_EQ(descriptions(), QStringList({"Bob's birthday", "Ann's birthday", "Advent", "Broken line"}));
     EXPECT_TRUE(action("sortByTimeLeftAction")->isChecked());
     EXPECT_TRUE(action("ascendingAction")->isChecked());
@@ -169,8 +175,10 @@ TEST_F(MainWindowTest, LoadListsTheEventsAndOnlyReloadReadsTheFilesAgain)
     // A list waiting to be repainted is painted with the status messages of the reload,
     // while the events under its rows are being replaced.
     window->listView()->viewport()->update();
+    env.writeDataFile(QStringLiteral("missing.txt"), {});
     QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_EQ(descriptions(), QStringList({"Cleo's birthday"}));
+    EXPECT_FALSE(problems->isVisibleTo(window.get()) || window->statusLabel()->toolTip().size());
 }
 
 TEST_F(MainWindowTest, SortingByMenuAndByHeader)

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -185,8 +186,26 @@ void MainWindow::createStatusBar()
     statusLabel_->setObjectName(QStringLiteral("statusLabel"));
     // A long message is cut, never a reason for the window to grow.
     statusLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Shown while data files could not be read, or not whole; its tip names them and why.
+    problemsLabel_ = new QLabel(this);
+    problemsLabel_->setObjectName(QStringLiteral("problemsLabel"));
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    problemsLabel_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    problemsLabel_->hide();
     statusBar()->addWidget(versionLabel_);
+    statusBar()->addWidget(problemsLabel_);
     statusBar()->addWidget(statusLabel_, 1);
+}
+
+void MainWindow::showProblems()
+{
+    QStringList lines;
+    for (const DataFileProblem &problem : session_.problems())
+        lines.append(problem.path + QStringLiteral(": ") + problem.reason);
+    const QString tip = lines.isEmpty() ? QString() : QStringLiteral("Data files not read, or not whole:\n") + lines.join(u'\n');
+    problemsLabel_->setToolTip(tip);
+    statusLabel_->setToolTip(tip);
+    problemsLabel_->setVisible(!lines.isEmpty());
 }
 
 void MainWindow::load()
@@ -238,6 +257,7 @@ void MainWindow::listChanging()
 void MainWindow::listChanged(ListChange change)
 {
     setWindowTitle(session_.list().caption());
+    showProblems();
     // A rebuilt list starts at its first date; a sorted one keeps the current cell's place
     // while the rows under it have moved.
     const QPoint cell = change == ListChange::Rebuilt ? QPoint(DateColumn, 0) : currentBeforeChange_;

@@ -76,6 +76,7 @@ private:
     void createMenus();
     void createStatusBar();
     void showStatus(const QString &message);
+    void showProblems();
     void setBusy(bool busy);
     void listChanging();
     void listChanged(ListChange change);
@@ -100,6 +101,7 @@ private:
     TableView *listView_ = nullptr;
     QLabel *versionLabel_ = nullptr;
     QLabel *statusLabel_ = nullptr;
+    QLabel *problemsLabel_ = nullptr;
     QMenu *eventsMenu_ = nullptr;
     QAction *sortByAgeAction_ = nullptr;
     QAction *sortByTimeLeftAction_ = nullptr;

@@ -76,7 +76,8 @@ QString programUsage(const QString &helpFile)
         "  --                  end of options: what follows is passed on unchanged\n"
         "\n"
         "Without a display Nudgely behaves as with --list.\n"
-        "Exit status: 0 on success, 2 for a bad option or a configuration problem.\n"
+        "Exit status: 0 on success, 1 when the list could not be written, 2 for a bad\n"
+        "option or a configuration problem.\n"
         "\n"
         "The user guide: %1\n").arg(helpFile);
 }

@@ -2,6 +2,8 @@
 
 #include "config/ConfigFile.h"
 #include "support/TestSession.h"
+#include "ui/about/AboutDialog.h"
+#include "ui/about/HelpWindow.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace nudgely {
 namespace {
@@ -18,7 +21,6 @@ protected:
     void SetUp() override
     {
         twipsPerPixel = qRound(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInch());
-        screenSize = QGuiApplication::primaryScreen()->geometry().size();
         family = env.writeDataFile(QStringLiteral("family.txt"), "05/12/1990 Ann's birthday\r\n"
                                                                  "04/12/1990 Bob's birthday\r\n"
                                                                  "1SU/12/XXXX Advent\r\n"
@@ -31,10 +33,13 @@ protected:
         env.configureDataFile(family, "[Display]\n" + display);
         reopen();
     }
+    // The model is checked for consistency through all a test does, from the first load on.
     void reopen()
     {
+        tester.reset();
         window.reset();
         window = std::make_unique<MainWindow>(env.session);
+        tester.emplace(model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         window->load();
     }
     QString ini(const char *key) const
@@ -80,13 +85,14 @@ protected:
     test::TestSession env;
     QString family;
     std::unique_ptr<MainWindow> window;
+    std::optional<QAbstractItemModelTester> tester; // gone before the window
     int twipsPerPixel = 15;
-    QSize screenSize;
 };
 
 TEST_F(MainWindowTest, FirstRunOpensCentredAtTheDefaultSizeAndStoresItBackUnchanged)
 {
     open();
+    const QSize screenSize = QGuiApplication::primaryScreen()->geometry().size();
     const QRect outer = window->frameGeometry();
     EXPECT_EQ(outer.size(), QSize(px(7185), px(5370)));
     EXPECT_EQ(outer.topLeft(), QPoint(qRound((screenSize.width() - outer.width()) / 2.0),
@@ -153,7 +159,7 @@ TEST_F(MainWindowTest, StoredGeometryIsPutOnTheScreen)
     }
 }
 
-TEST_F(MainWindowTest, LoadListsTheEventsAndOnlyReloadReadsTheFilesAgain)
+TEST_F(MainWindowTest, LoadListsTheEventsWithTheirTipsColoursAndAlignmentAndOnlyReloadReadsTheFilesAgain)
 {
     const QString missing = env.folder.path("data/missing.txt");
     env.configureDataFile(family, "2File=" + missing.toUtf8() + "\n");
@@ -168,6 +174,24 @@ TEST_F(MainWindowTest, LoadListsTheEventsAndOnlyReloadReadsTheFilesAgain)
     EXPECT_TRUE(action("sortByTimeLeftAction")->isChecked());
     EXPECT_TRUE(action("ascendingAction")->isChecked());
     EXPECT_EQ(window->listView()->currentIndex(), model()->index(0, DateColumn));
+    // Each cell of a row has the row's tip.
+    EXPECT_EQ(model()->index(1, DayColumn).data(Qt::ToolTipRole).toString(), u"Saturday, 5 December 2026");
+    EXPECT_EQ(model()->index(0, DateColumn).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(model()->index(0, AgeColumn).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignHCenter | Qt::AlignVCenter);
+
+    // Colour 0 is the view's standard colour, and follows a new palette.
+    TableView *view = window->listView();
+    QPalette dark = view->palette();
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    view->setPalette(dark);
+    EXPECT_EQ(model()->index(0, DescriptionColumn).data(Qt::ForegroundRole).value<QColor>(), QColor(0xEE, 0xEE, 0xEE));
+    EXPECT_EQ(model()->index(3, DescriptionColumn).data(Qt::BackgroundRole).value<QColor>(), QColor(0x20, 0x20, 0x20));
+    EXPECT_EQ(model()->index(3, DescriptionColumn).data(Qt::ForegroundRole).value<QColor>(), QColor(0xFF, 0, 0));
+    // The empty area below the rows stays darker than the rows, not mid grey.
+    EXPECT_LT(view->viewport()->palette().color(QPalette::Base).lightness(), 0x20);
 
     env.writeDataFile(QStringLiteral("family.txt"), "06/12/1990 Cleo's birthday\r\n");
     QTest::keyClick(window.get(), Qt::Key_F5);
@@ -194,11 +218,9 @@ TEST_F(MainWindowTest, SortingByMenuAndByHeader)
     dragOverHeader(DescriptionColumn, DescriptionColumn); // the marked key: the order turns
     EXPECT_TRUE(action("descendingAction")->isChecked());
     EXPECT_EQ(descriptions().front(), QStringLiteral("Broken line"));
-    dragOverHeader(DescriptionColumn, DescriptionColumn);
-    EXPECT_TRUE(action("ascendingAction")->isChecked());
-    dragOverHeader(AgeColumn, AgeColumn);
+    dragOverHeader(AgeColumn, AgeColumn); // another key: the order stays
     EXPECT_TRUE(action("sortByAgeAction")->isChecked());
-    EXPECT_EQ(status(), QStringLiteral("events sorted in ascending order by 'age'"));
+    EXPECT_EQ(status(), QStringLiteral("events sorted in descending order by 'age'"));
 
     dragOverHeader(AgeColumn, TimeLeftColumn); // a drag across headers
     EXPECT_EQ(status(), QStringLiteral("can't sort on that column!"));
@@ -217,22 +239,19 @@ TEST_F(MainWindowTest, SortingByMenuAndByHeader)
     dragOnHeader(end(TimeLeftColumn) + 1, end(TimeLeftColumn) + 21); // on the start of the next header
     EXPECT_EQ(header->sectionSize(AgeColumn) + header->sectionSize(TimeLeftColumn), widths + 60);
     EXPECT_EQ(descriptions() << status(), before);
-    EXPECT_TRUE(action("sortByAgeAction")->isChecked() && action("ascendingAction")->isChecked());
+    EXPECT_TRUE(action("sortByAgeAction")->isChecked() && action("descendingAction")->isChecked());
 }
 
-TEST_F(MainWindowTest, CopyTakesTheSelectionAndSelectAllTheHeaderToo)
+TEST_F(MainWindowTest, CopyTakesTheSelectionSelectAllTheHeaderTooAndARightClickOutsideItMovesTheCurrentCell)
 {
     open();
     QTest::keyClick(window->listView(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(status(), QStringLiteral("4 rows selected"));
     QTest::keyClick(window->listView(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(status(), QStringLiteral("4 rows successfully copied to clipboard"));
+    // Every line as the event list writes it, the header first.
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QStringLiteral("date\tday\tage\ttime left\tevent description\r\n"
-                             "04/12/1990\tFri\t36th\t-1\tBob's birthday\r\n"
-                             "05/12/1990\tSat\t36th\t0\tAnn's birthday\r\n"
-                             "1SU/12/XXXX\tSun\t \t1\tAdvent\r\n"
-                             "99/xx/19\t?\t?\t?\tBroken line"));
+              env.session.list().lines(0, 3, DateColumn, DescriptionColumn, true).join(u"\r\n"));
 
     QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, {}, cellCentre(2, DescriptionColumn));
     action("copyAction")->trigger();
@@ -245,6 +264,17 @@ TEST_F(MainWindowTest, CopyTakesTheSelectionAndSelectAllTheHeaderToo)
     action("copyAction")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("36th\t-1\r\n36th\t0"));
 
+    // A right click inside the selection keeps it for the menu to act on; outside, it moves there.
+    QItemSelectionModel *selection = window->listView()->selectionModel();
+    QTest::mousePress(window->listView()->viewport(), Qt::RightButton, {}, cellCentre(1, AgeColumn));
+    EXPECT_TRUE(selection->isSelected(model()->index(0, TimeLeftColumn)));
+    EXPECT_TRUE(window->eventsMenu()->isVisible());
+    window->eventsMenu()->hide();
+    QTest::mousePress(window->listView()->viewport(), Qt::RightButton, {}, cellCentre(3, DayColumn));
+    EXPECT_EQ(window->listView()->currentIndex(), model()->index(3, DayColumn));
+    EXPECT_EQ(selection->selectedIndexes(), QModelIndexList({model()->index(3, DayColumn)}));
+    window->eventsMenu()->hide();
+
     // An empty list still has its one empty row to select and copy.
     env.writeDataFile(QStringLiteral("family.txt"), "; nothing yet\r\n");
     action("reloadAction")->trigger();
@@ -252,22 +282,6 @@ TEST_F(MainWindowTest, CopyTakesTheSelectionAndSelectAllTheHeaderToo)
     EXPECT_EQ(status(), QStringLiteral("1 row selected"));
     action("copyAction")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("date\tday\tage\ttime left\tevent description\r\n\t\t\t\t"));
-}
-
-TEST_F(MainWindowTest, RightClickOutsideTheSelectionMovesTheCurrentCell)
-{
-    open();
-    QItemSelectionModel *selection = window->listView()->selectionModel();
-    selection->select(QItemSelection(model()->index(0, DateColumn), model()->index(1, DescriptionColumn)),
-                      QItemSelectionModel::ClearAndSelect);
-    QTest::mousePress(window->listView()->viewport(), Qt::RightButton, {}, cellCentre(1, DayColumn));
-    EXPECT_TRUE(selection->isSelected(model()->index(0, DateColumn))); // the selection stays
-    EXPECT_TRUE(window->eventsMenu()->isVisible());
-    window->eventsMenu()->hide();
-    QTest::mousePress(window->listView()->viewport(), Qt::RightButton, {}, cellCentre(3, DayColumn));
-    EXPECT_EQ(window->listView()->currentIndex(), model()->index(3, DayColumn));
-    EXPECT_EQ(selection->selectedIndexes(), QModelIndexList({model()->index(3, DayColumn)}));
-    window->eventsMenu()->hide();
 }
 
 TEST_F(MainWindowTest, DefaultSizeAndCentring)
@@ -288,43 +302,53 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     expectIni({{"frmWidth", "7185"}, {"Col0", "1000"}});
 }
 
-TEST_F(MainWindowTest, TheModelGivesTooltipsColoursAndAlignment)
+TEST_F(MainWindowTest, TheAboutBoxIsKeptUntilItsCloseBoxAndF1AndSearchOpenTheGuideBesideTheProgram)
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     open();
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(model()->index(1, DescriptionColumn).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("Saturday, 5 December 2026"));
-    EXPECT_EQ(model()->index(3, DayColumn).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("couldn't resolve date for this event"));
-    EXPECT_EQ(model()->index(0, DateColumn).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
-              Qt::AlignRight | Qt::AlignVCenter);
-    EXPECT_EQ(model()->index(0, AgeColumn).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
-              Qt::AlignHCenter | Qt::AlignVCenter);
+    // Opens the modal About box from the menu and, once it is up, answers it as the user would.
+    const auto openAbout = [this](const std::function<void(AboutDialog &)> &answer) {
+        QTimer::singleShot(0, window.get(), [this, answer] {
+            answer(*window->aboutDialog());
+            EXPECT_FALSE(window->aboutDialog()->isVisible()) << "the answer left the About box open";
+            window->aboutDialog()->hide(); // so that a failure does not hang the test
+        });
+        action("aboutAction")->trigger();
+    };
+    openAbout([](AboutDialog &box) { box.findChild<QPushButton *>(QStringLiteral("okButton"))->click(); });
+    const QPointer<AboutDialog> about = window->aboutDialog();
+    EXPECT_EQ((QStringList{about->windowTitle(), about->nameLabel()->text(), about->versionLabel()->text()}),
+              (QStringList{"About Nudgely", "Nudgely", "version 1.4 rev 2  (1 October 2001)"}));
+    openAbout([](AboutDialog &box) { QTest::keyClick(&box, Qt::Key_Return); }); // Enter and Esc are OK too
+    openAbout([](AboutDialog &box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(about && window->aboutDialog() == about); // kept for the next opening, its window too
+    EXPECT_TRUE(about->windowHandle() && about->windowHandle()->handle());
+    openAbout([](AboutDialog &box) { box.close(); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(about.isNull());
 
-    // Colour 0 is the view's standard colour, and follows a new palette.
-    TableView *view = window->listView();
-    QPalette dark = view->palette();
-    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
-    view->setPalette(dark);
-    EXPECT_EQ(model()->index(0, DescriptionColumn).data(Qt::ForegroundRole).value<QColor>(), QColor(0xEE, 0xEE, 0xEE));
-    EXPECT_EQ(model()->index(3, DescriptionColumn).data(Qt::BackgroundRole).value<QColor>(), QColor(0x20, 0x20, 0x20));
-    EXPECT_EQ(model()->index(3, DescriptionColumn).data(Qt::ForegroundRole).value<QColor>(), QColor(0xFF, 0, 0));
-    // The empty area below the rows stays darker than the rows, not mid grey.
-    EXPECT_LT(view->viewport()->palette().color(QPalette::Base).lightness(), 0x20);
-}
+    // A missing guide is said in the help window, with where it was looked for.
+    const QString guide = QDir(env.paths.programFolder).filePath(QStringLiteral("Nudgely.html"));
+    action("helpContentsAction")->trigger();
+    HelpWindow *help = window->helpWindow();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->browser()->toPlainText().contains(guide));
+    EXPECT_TRUE(env.messages.warnings.isEmpty());
 
-TEST_F(MainWindowTest, TheModelStaysConsistentThroughLoadsSortsAndSelections)
-{
-    env.configureDataFile(family);
-    window = std::make_unique<MainWindow>(env.session);
-    QAbstractItemModelTester tester(model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-    window->load();
-    action("sortByAgeAction")->trigger();
-    action("reloadAction")->trigger();
-    action("selectAllAction")->trigger();
-    EXPECT_EQ(model()->rowCount(), 4);
+    env.folder.write(guide, "<h1>Guide</h1><p>Sorting by age.</p><p>More about age here.</p>");
+    window->activateWindow(); // F1 is the main window's
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1); // the program folder is never the current one
+    EXPECT_EQ(help->browser()->source().toLocalFile(), guide);
+
+    action("searchHelpAction")->trigger();
+    EXPECT_EQ(help->focusWidget(), help->searchField());
+    QTest::keyClicks(help->searchField(), QStringLiteral("age")); // not in the page saying the guide is missing
+    EXPECT_EQ(help->matchesLabel()->text(), u"2 found");
+    EXPECT_EQ(help->browser()->extraSelections().size(), 2);
+    const auto next = [help] { return help->findNext(), help->browser()->textCursor().position(); };
+    const int first = next(), second = next();
+    EXPECT_TRUE(second > first && next() == first) << "the third goes round to the first again";
 }
 
 } // namespace

@@ -199,18 +199,23 @@ TEST(PreferencesDialogTest, RemovingAsksKeepsPathsAndColoursTogetherAndCancelDro
     EXPECT_EQ(p.model()->fileCount(), 4);
 }
 
-TEST(PreferencesDialogTest, NewCreatesTheFileNeverTruncatesOneAndOpensItAndTheTwentyFirstIsRefused)
+TEST(PreferencesDialogTest, NewCreatesTheFileAndOpensItAndALineBreakInTheNameOrTheTwentyFirstIsRefused)
 {
     Preferences p(0);
     const QString created = p.s.folder.path(QStringLiteral("data/new.txt"));
-    p.dialogs.files = QStringList{created, p.paths[0]};
-    p.click("newButton");
-    p.click("newButton");
-    p.click("newButton"); // cancelled
+    // The configuration file cannot store a line break in a name: refused by Add and New alike.
+    p.dialogs.files =
+        QStringList{p.s.folder.path("data/two\nlines.txt"), p.s.folder.path("data/new\r.txt"), created, p.paths[0]};
+    p.click("addButton");
+    for (int n = 1; n <= 4; ++n)
+        p.click("newButton"); // the last one cancelled
     EXPECT_TRUE(QFile::exists(created) && p.s.folder.read(created).isEmpty());
-    EXPECT_EQ(p.s.folder.read(p.paths[0]), QByteArray("05/12/1990 Birthday\n"));
     EXPECT_EQ(p.launcher.started, (QList<QStringList>{{created}, {p.paths[0]}}));
     EXPECT_EQ((QStringList{p.model()->path(0), p.model()->path(1)}), (QStringList{created, p.paths[0]}));
+    EXPECT_EQ(p.s.messages.warnings.value(0),
+              "Nudgely cannot use the data file\n" + p.s.folder.path("data/two\u21b5lines.txt") +
+                  "\nIts name holds a line break (shown as \u21b5), which the configuration file cannot store. "
+                  "Rename the file, then add it again.");
 
     // Refused before any file dialog.
     p.dialogs.files.fill(QStringLiteral("/d/more.txt"), 19);
@@ -218,8 +223,8 @@ TEST(PreferencesDialogTest, NewCreatesTheFileNeverTruncatesOneAndOpensItAndTheTw
         p.click("addButton");
     p.click("newButton");
     p.click("addButton");
-    EXPECT_EQ(p.s.messages.warnings, QStringList(2, QStringLiteral("Maximum number of datafiles has been reached.\n"
-                                                                   "No more datafiles can be added.")));
+    EXPECT_EQ(p.s.messages.warnings.mid(2), QStringList(2, "Maximum number of datafiles has been reached.\n"
+                                                           "No more datafiles can be added."));
     EXPECT_EQ(p.dialogs.files.size(), 1);
 }
 

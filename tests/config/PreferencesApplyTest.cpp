@@ -35,9 +35,6 @@ TEST(DateOrderChoiceTest, AClickSwapsWithTheElementThatHeldThePositionAndSamples
         }
     } while (std::next_permutation(start.begin(), start.end()));
     // Samples follow the order and skip an empty position.
-    const DateOrderChoice dmy = choiceOf({DayElement, MonthElement, YearElement});
-    EXPECT_EQ(dateFormatSample(dmy, "/", false), QStringLiteral("25/12/1998 "));
-    EXPECT_EQ(dateFormatSample(dmy, "/", true), QStringLiteral("25/DEC/1998 "));
     EXPECT_EQ(dateFormatSample(choiceOf({YearElement, MonthElement, DayElement}), "-", true), "1998-DEC-25 ");
     // Day and month both stored at position 1: month, selected later, keeps it.
     DateOrderChoice choice;
@@ -45,9 +42,7 @@ TEST(DateOrderChoiceTest, AClickSwapsWithTheElementThatHeldThePositionAndSamples
     choice.select(MonthElement, 1);
     choice.select(YearElement, 3);
     choice.select(DayElement, 0); // outside 1 to 3: selects nothing
-    EXPECT_EQ(choice.elementAt(1), MonthElement);
-    EXPECT_EQ(choice.positionOf(DayElement), 0);
-    EXPECT_EQ(dateFormatSample(choice, "/", false), QStringLiteral("12/1998 ")); // nothing at 2, year at 3
+    EXPECT_EQ(dateFormatSample(choice, "/", false), QStringLiteral("12/1998 ")); // no day, nothing at 2, year at 3
 }
 
 TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEverythingIsStored)
@@ -65,7 +60,6 @@ TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEveryth
                (outcome.autoStartChanged ? "autostart " : "");
     };
     EXPECT_EQ(apply(), "");
-    EXPECT_EQ(settings, Settings());
     using W = WorkingPreferences;
     const std::pair<void (*)(W &), const char *> steps[] = {
         {[](W &w) { w.files[1].colours.todayBack = 0xFF0000; }, "redisplay "},
@@ -76,7 +70,6 @@ TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEveryth
         // Neither shown nor read: stored without a redisplay.
         {[](W &w) { w.centre = w.useDefaultEditor = false; w.editorPath = "/opt/ed"; w.multiFile = true; }, ""},
         {[](W &w) { w.autoStart = true; }, "autostart "},
-        {[](W &) {}, ""},
         // A period's length shows at once while the period is on; while it is off, it is only stored.
         {[](W &w) { w.filterLength = 8; }, "redisplay "},
         {[](W &w) { w.filter = w.showMissed = false; }, "redisplay "},
@@ -86,7 +79,6 @@ TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEveryth
         {[](W &w) { w.fontSize = 9.5; }, "redisplay "},
         {[](W &w) { w.fontSize = 10.5; }, ""},
         {[](W &w) { w.italic = true; }, "redisplay "},
-        {[](W &) {}, ""},
         {[](W &w) { w.bold = true; }, "redisplay "},
         {[](W &w) { w.fontName = "DejaVu Sans"; }, "redisplay "}};
     for (std::size_t step = 0; step < std::size(steps); ++step) {

@@ -45,18 +45,17 @@ TEST(ReadSettingsTest, WholeNumbersInRangeTextsAsTheyAreAndDataFilesUpToTheFirst
     EXPECT_EQ(readDataFiles(IniDocument(), sample), expected);
     // Missing colour keys and numbers beyond 32 bits take their own defaults, not those of the sample file.
     expected[0] = {"/d/1", FileColours{-2147483647 - 1, 16777215, 7, 65535, 0, 2147483647}};
-    for (const QByteArray &second : {QByteArray(), QByteArray("2File=\n")}) {
-        const QByteArray file = "[DataFiles]\n1File=/d/1\n" + second + "3File=/d/3\n[ColoursFuture]\n1Fore=-2147483648"
-                                "\n1Back=2147483648\n[ColoursToday]\n1Fore=7\n[ColoursPast]\n1Back=2147483647";
-        EXPECT_EQ(readDataFiles(ini(file), sample), expected);
-    }
+    const QByteArray file = "[DataFiles]\n1File=/d/1\n2File=\n3File=/d/3\n[ColoursFuture]\n1Fore=-2147483648\n"
+                            "1Back=2147483648\n[ColoursToday]\n1Fore=7\n[ColoursPast]\n1Back=2147483647";
+    EXPECT_EQ(readDataFiles(ini(file), sample), expected);
 }
 
 TEST(WriteSettingsTest, EveryKeyInTheFilesOrderAndAnEmptySlotOrPathLeavesNoKeysBehind)
 {
     Settings settings{.editorPath = "/bin/ed"};
     DataFileList files{{{"/d/1", {1, 2, 3, 4, 5, -6}}, {"/d/2", StoredColourDefaults}, {}, {"/d/4", NewFileColours}}};
-    ConfigEdit edit(QStringLiteral("/nonexistent/Nudgely.ini")); // never committed
+    test::TempFolder folder;
+    ConfigEdit edit(folder.path("Nudgely.ini")); // committed only with a path it refuses
     writeSettings(edit, settings, files);
     const QString all =
         "[Display]\nFilter=1\nFilterLength=6\nShowMissed=1\nMissedLength=7\nCentre=1\nFontName=MS Sans Serif\n"
@@ -71,37 +70,30 @@ TEST(WriteSettingsTest, EveryKeyInTheFilesOrderAndAnEmptySlotOrPathLeavesNoKeysB
     writeSettings(edit, settings, files);
     const QRegularExpression keysOfSlot4AndPath("\n(4\\w+|Path)=[^\n]*");
     EXPECT_EQ(QString::fromUtf8(edit.document().toBytes()), QString(all).remove(keysOfSlot4AndPath));
-
     // A path the file cannot hold fails the whole save: written without it, the list would end before its slot.
-    test::TempFolder folder;
-    folder.write("Nudgely.ini", "[DataFiles]\n1File=/d/1\n");
     files[1].path = "/d/tw\no";
-    ConfigEdit save(folder.path("Nudgely.ini"));
-    writeSettings(save, settings, files);
-    EXPECT_EQ(save.commit(), EINVAL);
-    EXPECT_EQ(folder.read("Nudgely.ini"), QByteArray("[DataFiles]\n1File=/d/1\n"));
+    writeSettings(edit, settings, files);
+    EXPECT_EQ(edit.commit(), EINVAL);
     EXPECT_TRUE(dataFilePathRefusal("/d/tw\ro") && !dataFilePathRefusal("/d/two"));
 }
 
 TEST(WindowGeometryTest, ReadsSizesRaisedToTheMinimumAndPositionsOnlyWhenNotCentredAndWritesTwips)
 {
+    // The Display section, whether the window is centred, and what is read: width, height, left, top (-1 for
+    // none), maximised and the widths of the first and last columns.
     using V = std::vector<double>;
-    const StoredWindowGeometry none = readWindowGeometry(IniDocument(), false);
-    EXPECT_EQ(V({none.width, none.height}), V({7185, 5370}));
-    EXPECT_EQ(none.columns, (std::array<double, 5>{1000, 480, 480, 645, 3990}));
-    EXPECT_FALSE(none.left || none.top || none.maximised);
-    const IniDocument file = ini("[Display]\nfrmWidth=100\nfrmHeight=abc\nfrmLeft=1234.5\nfrmTop=x\n"
-                                 "Col0=1001.5\nCol1=2e9\nfrmMax=1\n");
-    const StoredWindowGeometry got = readWindowGeometry(file, false);
-    EXPECT_EQ(V({got.width, got.height, got.left.value_or(-1), got.top.value_or(-1), double(got.maximised)}),
-              V({3000, 5370, 1234.5, -1, 1}));
-    EXPECT_EQ(got.columns, (std::array<double, 5>{1002, 480, 480, 645, 3990})); // whole twips, halves to even
-    EXPECT_EQ(readWindowGeometry(file, true).left, std::nullopt);
-    EXPECT_EQ(readWindowGeometry(ini("[Display]\nfrmHeight=2400.4\n"), false).height, 2400);
-    // Single precision, as the Windows version stored them.
-    EXPECT_EQ(readWindowGeometry(ini("[Display]\nfrmLeft=16777217\n"), false).left, 16777216);
-    for (const char *notMaximised : {"0", "2", "yes", ""})
-        EXPECT_FALSE(readWindowGeometry(ini("[Display]\nfrmMax=" + QByteArray(notMaximised)), true).maximised);
+    const std::tuple<const char *, bool, V> reads[] = {
+        {"", false, {7185, 5370, -1, -1, 0, 1000, 3990}},
+        {"frmWidth=100\nfrmHeight=abc\nfrmLeft=1234.5\nfrmTop=x\nCol0=1001.5\nCol4=2e9\nfrmMax=1", false,
+         {3000, 5370, 1234.5, -1, 1, 1002, 3990}}, // sizes in whole twips, halves to even
+        {"frmLeft=1234.5\nfrmTop=5\nfrmMax=2", true, {7185, 5370, -1, -1, 0, 1000, 3990}},
+        // Single precision, as the Windows version stored them.
+        {"frmHeight=2400.4\nfrmLeft=16777217\nfrmMax=yes", false, {7185, 2400, 16777216, -1, 0, 1000, 3990}}};
+    for (const auto &[section, centred, expected] : reads) {
+        const StoredWindowGeometry got = readWindowGeometry(ini("[Display]\n" + QByteArray(section)), centred);
+        EXPECT_EQ(V({got.width, got.height, got.left.value_or(-1), got.top.value_or(-1), double(got.maximised),
+                     got.columns[0], got.columns[4]}), expected) << section;
+    }
     // Written in the file's order; a position not saved keeps its old value.
     ConfigEdit edit(QStringLiteral("/nonexistent/Nudgely.ini")); // never committed
     writeWindowGeometry(edit, {1, 2, 15, 4, false, {}});
@@ -115,7 +107,6 @@ TEST(WindowGeometryTest, ReadsSizesRaisedToTheMinimumAndPositionsOnlyWhenNotCent
     const std::pair<double, int> dpis[] = {{96, 15}, {120, 12}, {144, 10}, {72, 20}, {0, 15}, {2000, 1}};
     for (const auto &[dpi, twips] : dpis)
         EXPECT_EQ(twipsPerPixel(dpi), twips) << dpi;
-    EXPECT_EQ(twipsToPixels(7185, 15), 479);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ namespace {
 
 constexpr auto All = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
 
-TEST(StoreFileTest, CreatesFoldersThenReplacesThroughALinkKeepingPermissionsAndLeavesNoTemporaryFile)
+TEST(StoreFileTest, CreatesFoldersAndReplacesThroughALinkKeepingPermissionsButRefusalsLeaveEverythingAsItWas)
 {
     test::TempFolder folder;
     const QString file = folder.path("new/deeper/file.ini");
@@ -40,12 +40,8 @@ TEST(StoreFileTest, CreatesFoldersThenReplacesThroughALinkKeepingPermissionsAndL
     EXPECT_EQ(QFile::permissions(file),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
     EXPECT_EQ(QDir(folder.path("new/deeper")).entryList(All), QStringList{"file.ini"});
-}
 
-TEST(StoreFileTest, RefusalsLeaveEverythingAsItWasAndOnlyRegularFilesLoad)
-{
     // A missing write bit refuses even root, who could write anyway.
-    test::TempFolder folder;
     folder.write("readonly.ini", "kept");
     folder.write("locked/inside.ini", "kept");
     folder.write("blocked", "a file where a folder should be");
@@ -95,7 +91,6 @@ TEST(StoreFileTest, ASaveByAnotherUserKeepsTheGroupAndRemovesOnlyTemporaryFilesW
     struct stat info {};
     ASSERT_EQ(::stat(native.constData(), &info), 0);
     EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777), std::tuple(1001u, 2000u, 0664u));
-    EXPECT_EQ(folder.read(file), QByteArray("other"));
 
     // Leftovers: of a writer that is gone (killed: nothing holds its lock), of one still writing,
     // a new one, and files that only look alike.

@@ -16,34 +16,31 @@ struct FailingBuffer final : QBuffer {
     const qint64 at;
 };
 
-QString read(const QByteArray &bytes, qint64 failAt = 99)
+// The lines read from a device that fails after failAt bytes, each followed by ";"; after a failure, the bytes kept.
+QString readLines(const QByteArray &bytes, qint64 failAt)
 {
     FailingBuffer device(bytes, failAt);
     const TextFileContent content = readTextFile(device);
-    return decodeText(content.bytes) + (content.readFailed ? "<failed>" : "");
+    const QString text = decodeText(content.bytes);
+    TextLines lines(text);
+    QString got;
+    for (QStringView line; lines.next(line);)
+        got.append(line).append(u';');
+    return got + (content.readFailed ? QStringLiteral("<failed, %1 kept>").arg(content.bytes.size()) : QString());
 }
 
-TEST(TextLinesTest, CrLfLoneCrAndLoneLfEachEndALine)
+TEST(TextFileTest, CrLfLoneCrAndLoneLfEachEndALineTheFileHasOneEncodingAndAReadErrorKeepsTheLinesBeforeIt)
 {
-    const std::pair<const char16_t *, const char *> cases[] = { // each line followed by ";"
-        {u"", ""}, {u"a", "a;"}, {u"a\r\n", "a;"}, {u"a\r", "a;"}, {u"a\n\nb", "a;;b;"}, {u"a\n\rb", "a;;b;"},
-        {u"\r\n\r\n", ";;"}, {u"a\r\r\nb", "a;;b;"}};
-    for (const auto &[text, expected] : cases) {
-        TextLines lines(text);
-        QString got;
-        for (QStringView line; lines.next(line);)
-            got.append(line).append(u';');
-        EXPECT_EQ(got, QLatin1String(expected)) << QString::fromUtf16(text).toStdString();
-    }
-}
-
-TEST(ReadTextFileTest, TheWholeFileHasOneEncodingAndAReadErrorKeepsTheCompleteLinesBeforeIt)
-{
-    EXPECT_EQ(read("J\xC3\xB6rg\r\nplain"), QString::fromUtf8("J\xC3\xB6rg\r\nplain"));
-    // A byte that is not UTF-8 makes the whole file Windows-1252; its five undefined bytes keep their code points.
-    EXPECT_EQ(read("J\xC3\xB6rg\r\n\x80\x81\x8D\x8F\x90\x9D\x9F\xA0\xFF"),
-              QString::fromUtf16(u"J\u00C3\u00B6rg\r\n\u20AC\u0081\u008D\u008F\u0090\u009D\u0178\u00A0\u00FF"));
-    EXPECT_EQ(read("a\nb\r\nbroken", 9), "a\nb\r\n<failed>");
+    const std::tuple<QByteArray, qint64, const char16_t *> cases[] = {
+        {"", 99, u""}, {"a", 99, u"a;"}, {"a\r\n", 99, u"a;"}, {"a\r", 99, u"a;"}, {"a\n\nb", 99, u"a;;b;"},
+        {"a\n\rb", 99, u"a;;b;"}, {"\r\n\r\n", 99, u";;"}, {"a\r\r\nb", 99, u"a;;b;"},
+        {"J\xC3\xB6rg\r\nplain", 99, u"J\u00F6rg;plain;"},
+        // A byte that is not UTF-8 makes the whole file Windows-1252; its five undefined bytes keep their code points.
+        {"J\xC3\xB6rg\r\n\x80\x81\x8D\x8F\x90\x9D\x9F\xA0\xFF", 99,
+         u"J\u00C3\u00B6rg;\u20AC\u0081\u008D\u008F\u0090\u009D\u0178\u00A0\u00FF;"},
+        {"a\nb\r\nbroken", 9, u"a;b;<failed, 5 kept>"}};
+    for (const auto &[bytes, failAt, expected] : cases)
+        EXPECT_EQ(readLines(bytes, failAt), QString::fromUtf16(expected)) << bytes.toHex().constData();
 }
 
 TEST(NumericValueTest, NumericTextAndItsRoundedValue)

@@ -33,22 +33,17 @@ protected:
     test::TestSession t;
 };
 
+// A migration that cannot be written: ProgramProcessTest and MigrationTest.
 TEST_F(SessionTest, LoadingMigratesWhenDueThenReadsSettingsFilesAndAutostart)
 {
     t.writeIni("[Display]\n");
-    QFile::setPermissions(t.iniPath(), QFile::ReadOwner);
     t.folder.write(t.paths.registryExport(),
                    "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Nudgely\\Settings]\r\n"
                    "\"frmCentre\"=dword:0\r\n");
-    EXPECT_FALSE(t.session.loadConfiguration());
-    // Still due at the next start, and read at once.
-    QFile::setPermissions(t.iniPath(), QFile::ReadOwner | QFile::WriteOwner);
     t.folder.write(t.paths.autostartEntry(), "[Desktop Entry]\n");
     EXPECT_TRUE(t.session.loadConfiguration());
-    EXPECT_EQ(t.messages.warnings,
-              QStringList(legacyMigrationFailureText(t.iniPath(), t.paths.registryExport(), EACCES)));
     EXPECT_EQ(t.session.settings().centre, 0);
-    EXPECT_TRUE(t.session.settings().autoStart);
+    EXPECT_TRUE(t.session.settings().autoStart && t.messages.warnings.isEmpty());
 }
 
 TEST_F(SessionTest, TheLoadChainSaysEachStepAndRefreshAndSortingRedoOnlyTheirOwn)

@@ -25,16 +25,14 @@ qsizetype lineEnd(QByteArrayView bytes, qsizetype from)
 
 bool hasLongLine(QByteArrayView bytes)
 {
-    // Lines split at LF alone are never shorter than lines split at CR too: one fast pass
-    // clears an ordinary file.
-    if (bytes.isEmpty())
-        return false;
-    for (qsizetype start = 0; start <= bytes.size();) {
-        const auto *found = static_cast<const char *>(std::memchr(bytes.data() + start, '\n', bytes.size() - start));
-        const qsizetype end = found ? found - bytes.data() : bytes.size();
-        if (end - start > EventTable::MaxLineLength)
+    // A line from start is too long when the limit's worth of bytes after it holds no LF;
+    // lines split at CR too are never longer. One search covers a whole limit's worth of lines.
+    for (qsizetype start = 0; bytes.size() - start > EventTable::MaxLineLength;) {
+        const auto *found =
+            static_cast<const char *>(::memrchr(bytes.data() + start, '\n', EventTable::MaxLineLength + 1));
+        if (!found)
             return true;
-        start = end + 1;
+        start = found - bytes.data() + 1;
     }
     return false;
 }

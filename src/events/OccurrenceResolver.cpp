@@ -56,22 +56,41 @@ std::optional<DayNumber> findWeekdayDate(const WeekdayRule &rule, int month, Day
             // A count of 0 goes back a week; nothing keeps the date within the month.
             return qint64(firstDay) + ahead + 7LL * (rule.count - 1);
         };
-        if (from < lowest || from > highest || !inCalendar(dateIn(from)))
+        if (from < lowest || from > highest)
             return std::nullopt;
+        const qint64 fromDate = dateIn(from);
+        if (!inCalendar(fromDate))
+            return std::nullopt;
+        // Most rules reach today this year or the next: a few steps out, doubling, before halving.
+        if (reached(fromDate))
+            return static_cast<DayNumber>(fromDate);
         const qint64 end = direction > 0 ? stretch.last : stretch.first;
         const qint64 stop = direction > 0 ? qMin(end, highest) : qMax(end, lowest);
-        if (reached(dateIn(stop))) {
-            qint64 low = 0;
-            qint64 high = (stop - from) * direction;
+        const qint64 span = (stop - from) * direction;
+        qint64 low = 1;
+        qint64 high = -1;
+        qint64 highDate = 0;
+        for (qint64 probe = 1; probe < span && high < 0; probe = probe * 2 + 1) {
+            const qint64 date = dateIn(from + probe * direction);
+            if (reached(date))
+                high = probe, highDate = date;
+            else
+                low = probe + 1;
+        }
+        if (high < 0 && span > 0) {
+            if (const qint64 date = dateIn(stop); reached(date))
+                high = span, highDate = date;
+        }
+        if (high >= 0) {
             while (low < high) {
                 const qint64 middle = low + (high - low) / 2;
-                if (reached(dateIn(from + middle * direction)))
-                    high = middle;
+                const qint64 date = dateIn(from + middle * direction);
+                if (reached(date))
+                    high = middle, highDate = date;
                 else
                     low = middle + 1;
             }
-            const qint64 date = dateIn(from + low * direction);
-            return inCalendar(date) ? std::optional<DayNumber>(static_cast<DayNumber>(date)) : std::nullopt;
+            return inCalendar(highDate) ? std::optional<DayNumber>(static_cast<DayNumber>(highDate)) : std::nullopt;
         }
         if (stop != end || !inCalendar(dateIn(stop)))
             return std::nullopt;

@@ -15,7 +15,7 @@ std::optional<QString> settleConfigurationFile(const QStringList &arguments, con
     const QString given = arguments.value(1);
     if (given.isEmpty()) {
         messages.warn(QStringLiteral("Configuration file not found on command line after /i parameter!\n\n"
-                                     "Please update your Nudgely shortcut and try again."));
+                                     "Please check the command or launcher that starts Nudgely and try again."));
         return std::nullopt;
     }
     const QString path = QFileInfo(given).absoluteFilePath();

@@ -74,7 +74,7 @@ TEST(StartupTest, TheSwitchTakesItsFileMadeAbsoluteAndWithoutOneEndsTheStartOrAs
     EXPECT_EQ(s.settle({"/I", missing}), missing);
     // Nothing said of a file found; without a file nothing asked; of a missing one only asked.
     EXPECT_EQ(s.messages.warnings, QStringList(2, "Configuration file not found on command line after /i parameter!\n\n"
-                                                  "Please update your Nudgely shortcut and try again."));
+                                                  "Please check the command or launcher that starts Nudgely and try again."));
     EXPECT_EQ(s.messages.questions, QStringList(2, "Configuration file specified as command line parameter not "
                                                    "found:\n" + missing + "\n\nAre you sure you want to continue?"));
     EXPECT_FALSE(s.folder.exists(missing));

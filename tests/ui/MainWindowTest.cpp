@@ -298,7 +298,7 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     action("centreAction")->trigger();
     EXPECT_EQ(status(), QStringLiteral("can't centre if Nudgely is maximised!"));
     window->showNormal();
-    window->close();
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier); // Quit, as on every Linux desktop
     expectIni({{"frmWidth", "7185"}, {"Col0", "1000"}});
 }
 

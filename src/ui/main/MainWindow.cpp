@@ -127,7 +127,8 @@ void MainWindow::createMenus()
     connect(addMenuItem(file, "reloadAction", QStringLiteral("&Reload All Datafiles"), QKeySequence(Qt::SHIFT | Qt::Key_F5)),
             &QAction::triggered, this, &MainWindow::reloadDataFiles);
     file->addSeparator();
-    connect(addMenuItem(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+    // Ctrl+Q, as elsewhere on Linux, where Ctrl+X is Cut.
+    connect(addMenuItem(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &MainWindow::exitProgram);
 
     eventsMenu_ = addMenu(bar, "eventsMenu", QStringLiteral("&Events"));

@@ -56,7 +56,7 @@ EditorPage::EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *p
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(defaultButton_);
     groupLayout->addWidget(other);
-    groupLayout->addWidget(new QLabel(QStringLiteral("These options will take effect immediately."), group));
+    groupLayout->addWidget(new QLabel(QStringLiteral("These options take effect when you click Apply or OK."), group));
     groupLayout->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -42,9 +42,9 @@ WindowsPage::WindowsPage(QWidget *parent) : QWidget(parent)
     locationLayout->addLayout(centreLine);
 
     auto *startup = new QGroupBox(QStringLiteral("Nudgely Startup"), this);
-    autoStartCheck_ = new QCheckBox(QStringLiteral("Auto &Start Nudgely (start with Windows)"), startup);
+    autoStartCheck_ = new QCheckBox(QStringLiteral("Auto &Start Nudgely (when you log in)"), startup);
     autoStartCheck_->setObjectName(QStringLiteral("autoStartCheck"));
-    autoStartCheck_->setToolTip(QStringLiteral("auto start Nudgely on login to Windows"));
+    autoStartCheck_->setToolTip(QStringLiteral("start Nudgely when you log in"));
     auto *startupLayout = new QVBoxLayout(startup);
     startupLayout->addWidget(autoStartCheck_);
 

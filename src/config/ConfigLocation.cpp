@@ -1,6 +1,5 @@
 #include "config/ConfigLocation.h"
 
-#include "text/FileChecks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +15,7 @@ QString searchConfigurationFile(const QString &programFolder, const QString &use
     const QString inUserFolder = QDir(userConfigFolder).filePath(fileName);
     if (QFileInfo(inUserFolder).isFile())
         return inUserFolder;
-    return isWritableFolder(programFolder) ? besideProgram : inUserFolder;
+    return inUserFolder;
 }
 
 } // namespace nudgely

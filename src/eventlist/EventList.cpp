@@ -332,7 +332,13 @@ QStringList EventList::lines(int firstRow, int lastRow, int firstColumn, int las
         for (int column = firstColumn; column <= lastColumn; ++column) {
             if (column > firstColumn)
                 text += QLatin1Char('\t');
-            text += cell(column);
+            // A tab or line break inside a field would make a column of its own.
+            QString field = cell(column);
+            for (QChar &c : field) {
+                if (c == u'\t' || c == u'\n' || c == u'\r')
+                    c = u' ';
+            }
+            text += field;
         }
         result.append(text);
     };

@@ -100,11 +100,11 @@ TEST_F(EventListTest, RowColoursAndBadDates)
 
 TEST_F(EventListTest, CellTextsToolTipsAndLines)
 {
-    read("05/12/1969 w\n06/12/XXXX a\n07/12/XXXX b\n08/12/XXXX c\n09/12/XXXX d\n10/12/XXXX e\n11/12/XXXX f\n");
+    read("05/12/1969 w\n06/12/XXXX a\tb\n07/12/XXXX b\n08/12/XXXX c\n09/12/XXXX d\n10/12/XXXX e\n11/12/XXXX f\n");
     rebuild();
     EXPECT_EQ(list.lines(0, 1, DateColumn, DescriptionColumn, true),
               QStringList({"date\tday\tage\ttime left\tevent description", "05/12/1969\tSat\t57th\t0\tw",
-                           "06/12/XXXX\tSun\t \t1\ta"}));
+                           "06/12/XXXX\tSun\t \t1\ta b"})); // a tab in a field is a space
     EXPECT_EQ(list.lines(2, 6, DayColumn, DayColumn, false), QStringList({"Mon", "Tue", "Wed", "Thu", "Fri"}));
     EXPECT_EQ(list.toolTip(6), QStringLiteral("Friday, 11 December 2026"));
 }

@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, CopyTakesTheSelectionSelectAllTheHeaderTooAndARightClickO
     EXPECT_EQ(status(), QStringLiteral("4 rows successfully copied to clipboard"));
     // Every line as the event list writes it, the header first.
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              env.session.list().lines(0, 3, DateColumn, DescriptionColumn, true).join(u"\r\n"));
+              env.session.list().lines(0, 3, DateColumn, DescriptionColumn, true).join(u'\n'));
 
     QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, {}, cellCentre(2, DescriptionColumn));
     action("copyAction")->trigger();
@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, CopyTakesTheSelectionSelectAllTheHeaderTooAndARightClickO
     QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, {}, cellCentre(1, TimeLeftColumn));
     QTest::mouseClick(window->listView()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(0, AgeColumn));
     action("copyAction")->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("36th\t-1\r\n36th\t0"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("36th\t-1\n36th\t0"));
 
     // A right click inside the selection keeps it for the menu to act on; outside, it moves there.
     QItemSelectionModel *selection = window->listView()->selectionModel();
@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, CopyTakesTheSelectionSelectAllTheHeaderTooAndARightClickO
     action("selectAllAction")->trigger();
     EXPECT_EQ(status(), QStringLiteral("1 row selected"));
     action("copyAction")->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("date\tday\tage\ttime left\tevent description\r\n\t\t\t\t"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("date\tday\tage\ttime left\tevent description\n\t\t\t\t"));
 }
 
 TEST_F(MainWindowTest, DefaultSizeAndCentring)

@@ -516,7 +516,7 @@ void MainWindow::copyToClipboard()
     // The whole list, as Select All takes it, goes with its header line.
     const bool wholeList = block == QRect(0, 0, EventColumnCount, model_->rowCount());
     const QStringList lines = session_.list().lines(block.top(), block.bottom(), block.left(), block.right(), wholeList);
-    QGuiApplication::clipboard()->setText(lines.join(QStringLiteral("\r\n")));
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
     session_.showStatus(pluraliseCount(block.height(), QStringLiteral("row")) +
                         QStringLiteral(" successfully copied to clipboard"));
     setBusy(false);

@@ -26,12 +26,16 @@ QString AppPaths::registryExport() const
 
 QString AppPaths::sampleDataFile() const
 {
-    return QDir(programFolder).filePath(QStringLiteral("dates.txt"));
+    return besideOrInstalled(QStringLiteral("dates.txt"));
 }
 
 QString AppPaths::helpFile() const
 {
-    const QString name = QStringLiteral("Nudgely.html");
+    return besideOrInstalled(QStringLiteral("Nudgely.html"));
+}
+
+QString AppPaths::besideOrInstalled(const QString &name) const
+{
     const QDir folder(programFolder);
     const QString beside = folder.absoluteFilePath(name);
     const QString installed = QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/nudgely/") + name));

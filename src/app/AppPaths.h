@@ -16,10 +16,11 @@ struct AppPaths {
 
     QString autostartEntry() const;   // <autostart>/Nudgely.desktop
     QString registryExport() const;   // <user config>/registry.reg, the Windows settings
-    QString sampleDataFile() const;   // dates.txt beside the program
-    // The user guide: Nudgely.html beside the program, else in ../share/nudgely/ from it
-    // (an installed program); beside the program when neither exists.
+    // The sample data file dates.txt and the user guide Nudgely.html: beside the program, else
+    // in ../share/nudgely/ from it (an installed program); beside the program when neither exists.
+    QString sampleDataFile() const;
     QString helpFile() const;
+    QString besideOrInstalled(const QString &name) const;
 };
 
 } // namespace nudgely

@@ -82,7 +82,9 @@ TEST(StartupTest, TheUserGuideIsBesideTheProgramElseWhereAnInstallPutsIt)
     Startup s;
     EXPECT_EQ(s.paths.helpFile(), s.folder.path("program/Nudgely.html"));
     s.folder.write("share/nudgely/Nudgely.html", "<html>");
+    s.folder.write("share/nudgely/dates.txt", "");
     EXPECT_EQ(s.paths.helpFile(), s.folder.path("share/nudgely/Nudgely.html"));
+    EXPECT_EQ(s.paths.sampleDataFile(), s.folder.path("share/nudgely/dates.txt")); // the sample likewise
     s.folder.write("program/Nudgely.html", "<html>");
     EXPECT_EQ(s.paths.helpFile(), s.folder.path("program/Nudgely.html"));
     s.paths.programFolder = QStringLiteral("/");

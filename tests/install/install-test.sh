@@ -8,7 +8,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for file in bin/nudgely share/nudgely/Nudgely.html share/applications/nudgely.desktop \
-            share/icons/hicolor/scalable/apps/nudgely.svg share/doc/nudgely/examples/dates.txt; do
+            share/icons/hicolor/scalable/apps/nudgely.svg share/nudgely/dates.txt; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
 [ -x "$prefix/bin/nudgely" ] || { echo "not executable: bin/nudgely" >&2; exit 1; }
@@ -16,4 +16,10 @@ done
 expected="The user guide: $prefix/share/nudgely/Nudgely.html"
 actual="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/nudgely" --help | tail -n 1)"
 [ "$actual" = "$expected" ] || { echo "expected '$expected', got '$actual'" >&2; exit 1; }
-echo "installed and finds its guide"
+# A first run in a fresh world lists the sample's events.
+config="$(mktemp -d)"
+trap 'rm -rf "$prefix" "$config"' EXIT
+listed="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" \
+  "$prefix/bin/nudgely" --list --today=2026-12-20 2> /dev/null)"
+grep -q "Office party" <<< "$listed" || { echo "the sample is not listed on a first run: $listed" >&2; exit 1; }
+echo "installed, finds its guide and lists the sample"

@@ -132,7 +132,8 @@ ApplyOutcome Session::applyPreferences(const WorkingPreferences &working)
         // Unchecked: the next start reads the true state back.
         const AutostartEntry entry(paths_.autostartEntry());
         if (settings_.autoStart)
-            entry.write(paths_.programPath);
+            entry.write(configurationNamed_ ? QStringList{paths_.programPath, QStringLiteral("/I"), configPath_}
+                                            : QStringList{paths_.programPath});
         else
             entry.remove();
     }

@@ -52,6 +52,8 @@ public:
 
     // Opens data files in the configured editor.
     void editDataFiles(const QStringList &paths, bool newFile);
+    // Started with /I FILE: the autostart entry starts Nudgely with the same file.
+    void setConfigurationNamed(bool named) { configurationNamed_ = named; }
     void setProgramLauncher(ProgramLauncher *launcher) { launcher_ = launcher ? launcher : &processLauncher_; }
 
     StoredWindowGeometry storedWindowGeometry() const;
@@ -104,6 +106,7 @@ private:
     EventList list_{table_};
     SortOrder sortOrder_;
     std::vector<DataFileProblem> problems_;
+    bool configurationNamed_ = false;
     int filesNotRead_ = 0;
     int filesReadInPart_ = 0;
     int eventsNotLoaded_ = 0;

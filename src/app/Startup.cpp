@@ -6,10 +6,15 @@
 
 namespace nudgely {
 
+bool namesConfigurationFile(const QStringList &arguments)
+{
+    return !arguments.isEmpty() && arguments.first().left(2).toUpper() == QLatin1String("/I");
+}
+
 std::optional<QString> settleConfigurationFile(const QStringList &arguments, const AppPaths &paths,
                                                MessagePresenter &messages)
 {
-    if (arguments.isEmpty() || arguments.first().left(2).toUpper() != QLatin1String("/I"))
+    if (!namesConfigurationFile(arguments))
         return searchConfigurationFile(paths.programFolder, paths.userConfigFolder);
 
     const QString given = arguments.value(1);

@@ -9,9 +9,13 @@
 
 namespace nudgely {
 
-// The configuration file of this run. A first argument that begins with "/I" (any case,
-// "/ini" too) names it in the second; any other command line searches for it. Nothing when
-// the start-up must end: "/I" without a file, or a missing file the user did not confirm.
+// True when the command line names the configuration file: a first argument that begins
+// with "/I" (any case, "/ini" too), the file in the second.
+bool namesConfigurationFile(const QStringList &arguments);
+
+// The configuration file of this run: the one the command line names, else searched for.
+// Nothing when the start-up must end: "/I" without a file, or a missing file the user did
+// not confirm.
 std::optional<QString> settleConfigurationFile(const QStringList &arguments, const AppPaths &paths,
                                                MessagePresenter &messages);
 

@@ -14,8 +14,11 @@ bool AutostartEntry::exists() const
     return QFileInfo(path_).isFile();
 }
 
-bool AutostartEntry::write(const QString &program) const
+bool AutostartEntry::write(const QStringList &command) const
 {
+    QStringList exec;
+    for (const QString &argument : command)
+        exec.append(desktopExecArgument(argument));
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Nudgely\n"
@@ -23,7 +26,7 @@ bool AutostartEntry::write(const QString &program) const
                                          "Exec=%1\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(desktopExecArgument(program));
+                              .arg(exec.join(QLatin1Char(' ')));
     return storeFile(path_, entry.toUtf8()) == 0;
 }
 
@@ -32,10 +35,10 @@ bool AutostartEntry::remove() const
     return QFile::remove(path_);
 }
 
-QString desktopExecArgument(const QString &program)
+QString desktopExecArgument(const QString &given)
 {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    QString argument = program;
+    QString argument = given;
     const bool needsQuotes =
         std::any_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); });
     if (needsQuotes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace nudgely {
 
@@ -12,15 +13,16 @@ public:
 
     const QString &path() const { return path_; }
     bool exists() const;
-    // Creates or replaces the entry so that the desktop starts the program at login.
-    bool write(const QString &program) const;
+    // Creates or replaces the entry so that the desktop starts the program, with its
+    // arguments, at login.
+    bool write(const QStringList &command) const;
     bool remove() const;
 
 private:
     QString path_;
 };
 
-// The program as one Exec argument, quoted and escaped as desktop entries require.
-QString desktopExecArgument(const QString &program);
+// One Exec argument, quoted and escaped as desktop entries require.
+QString desktopExecArgument(const QString &argument);
 
 } // namespace nudgely

@@ -123,6 +123,12 @@ TEST_F(SessionTest, ApplyingSavesAlwaysSwitchesAutostartOnlyWhenItsBoxChangedAnd
     EXPECT_EQ(t.messages.warnings, QStringList(configWriteFailureText("saving settings", t.iniPath(), EACCES)));
     EXPECT_EQ(t.session.list().summaryText(), QStringLiteral("1 event in 1 datafile, 1 bad date, 0 events displayed"));
     EXPECT_FALSE(t.folder.exists(t.paths.autostartEntry()));
+    // Started with /I FILE: started at login with the same file.
+    t.session.setConfigurationNamed(true);
+    w.autoStart = true;
+    t.session.applyPreferences(w);
+    const QString exec = "\nExec=" + t.paths.programPath + " /I " + t.iniPath() + "\n";
+    EXPECT_TRUE(t.folder.read(t.paths.autostartEntry()).contains(exec.toUtf8()));
 }
 
 } // namespace

@@ -27,6 +27,7 @@ int runWindow(int argc, char **argv, const ProgramOptions &options)
         return ExitConfigurationProblem;
     Session session(paths, *configPath, messages);
     session.clock().setToday(options.today);
+    session.setConfigurationNamed(namesConfigurationFile(options.arguments));
     MainWindow window(session);
     window.load();
     return app.exec();

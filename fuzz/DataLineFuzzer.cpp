@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes through the data file reader, the date field parsing and the
 // occurrence resolution, and checks what every resolved event must satisfy.
 
+#include "FuzzCheck.h"
 #include "events/DataLine.h"
 #include "events/EventTable.h"
 #include "events/OccurrenceResolver.h"
@@ -8,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
@@ -16,12 +16,6 @@ using namespace nudgely;
 
 const std::array<QDate, 8> Todays = {QDate(2026, 12, 5), QDate(2027, 12, 31), QDate(2028, 1, 1), QDate(2028, 2, 29),
                                      QDate(2100, 3, 1),  QDate(100, 1, 1),    QDate(9999, 12, 31), QDate(1970, 1, 1)};
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 void checkEvent(const Event &event, const QDate &today)
 {

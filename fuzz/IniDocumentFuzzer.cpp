@@ -4,28 +4,17 @@
 
 #include "config/IniDocument.h"
 
+#include "FuzzCheck.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
 using namespace nudgely;
-
-// Names the check that failed, then stops as libFuzzer expects.
-#define require(condition) check(condition, #condition)
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 // Names of the program's own sections and keys, and a few that are not; spelled in any case.
 const std::array<const char *, 6> Sections = {"Display", "DataFiles", "ColoursFuture", "Legacy", "A", "K"};

@@ -5,30 +5,19 @@
 
 #include "config/RegistryExport.h"
 
+#include "FuzzCheck.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QtEndian>
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
 namespace {
 
 using namespace nudgely;
-
-// Names the check that failed, then stops as libFuzzer expects.
-#define require(condition) check(condition, #condition)
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
 
 const std::array<const char *, 5> KeyPaths = {
     "HKEY_CURRENT_USER\\Software\\Nudgely", "HKEY_CURRENT_USER\\Software\\Nudgely\\Settings",

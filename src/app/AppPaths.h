@@ -20,6 +20,8 @@ struct AppPaths {
     // in ../share/nudgely/ from it (an installed program); beside the program when neither exists.
     QString sampleDataFile() const;
     QString helpFile() const;
+
+private:
     QString besideOrInstalled(const QString &name) const;
 };
 

@@ -106,4 +106,12 @@ SteppedDate stepYearsUntilNotBefore(const CivilDate &date, DayNumber day, DayNum
     return {reached, {from.year + years, from.month, from.day}, years};
 }
 
+SteppedDate nextAnniversary(const CivilDate &date, DayNumber today, int todayYear)
+{
+    int years = qMax(0, todayYear - date.year);
+    if (addYears(date, years) < today)
+        ++years;
+    return {addYears(date, years), {date.year + years, date.month, date.day}, years};
+}
+
 } // namespace nudgely

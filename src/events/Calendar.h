@@ -49,4 +49,9 @@ struct SteppedDate {
 };
 SteppedDate stepYearsUntilNotBefore(const CivilDate &date, DayNumber day, DayNumber today, int todayYear);
 
+// The first anniversary of a date that is not before today, counted from the date itself each
+// time, so that 29 February falls on 29 February in leap years and on 28 February in others.
+// The parts keep the date's own month and day with the year reached, to count back from.
+SteppedDate nextAnniversary(const CivilDate &date, DayNumber today, int todayYear);
+
 } // namespace nudgely

@@ -151,7 +151,8 @@ void resolveEvent(Event &event, QStringView field, const DateFormat &format, con
         // A one-off event stays on its date, past or not, and has no age.
         last = next.day;
     } else if (next.day < today.day) {
-        next = stepYearsUntilNotBefore(next.civil, next.day, today.day, today.year);
+        // Only a full date can lie before today here: a year-less one was stepped above.
+        next = nextAnniversary(next.civil, today.day, today.year);
         event.age = next.steps;
     } else if (parsed.kind == DateKind::FullDate) {
         event.age = 0;

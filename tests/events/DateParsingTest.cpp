@@ -124,6 +124,14 @@ TEST(CalendarTest, AgreesWithQDateOverTheWholeRange)
             ASSERT_EQ(std::tuple(QDate::fromJulianDay(s.day), QDate(s.civil.year, s.civil.month, s.civil.day), s.steps),
                       std::tuple(loop, loop, loopSteps))
                 << date.toJulianDay() << " today " << today.toJulianDay();
+            // Anniversaries count from the date itself, so a 29 February comes back in leap years.
+            int years = qMax(0, today.year() - date.year() - 1); // a year short of it, to walk from
+            while (date.addYears(years) < today)
+                ++years;
+            const SteppedDate a = nextAnniversary(c, static_cast<DayNumber>(today.toJulianDay()), today.year());
+            ASSERT_EQ(std::tuple(QDate::fromJulianDay(a.day), addYears(a.civil, -1), a.steps),
+                      std::tuple(date.addYears(years), addYears(c, years - 1), years))
+                << date.toJulianDay() << " today " << today.toJulianDay();
         }
     }
 }

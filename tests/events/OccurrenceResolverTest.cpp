@@ -61,7 +61,11 @@ TEST(ResolveTest, GivesTheOccurrencesDayCountsAndAge)
         {dec5, "01/01/2200", "2200-01-01 2199-01-01 0"},
         {dec31, "01/01/XXXX", "2028-01-01 2027-01-01 -"},
         {dec31, "31/12/XXXX", "2027-12-31 2026-12-31 -"},
-        {jan1, "29/02/2000", "2028-02-28 2027-02-28 28"},
+        // A full date of 29 February falls on 29 February in leap years, on 28 February in others.
+        {jan1, "29/02/2000", "2028-02-29 2027-02-28 28"},
+        {QDate(2028, 2, 29), "29/02/2000", "2028-02-29 2027-02-28 28"},
+        {QDate(2028, 3, 1), "29/02/2000", "2029-02-28 2028-02-29 29"},
+        {QDate(2028, 3, 1), "29/02/2024", "2029-02-28 2028-02-29 5"},
         {jan1, "29/02/XXXX", "2028-02-29 2027-02-28 -"},
         {jan1, "29/02/2028", "2028-02-29 2027-02-28 0"},
         // No earlier occurrence can be looked for past the calendar's end: the previous one is today.

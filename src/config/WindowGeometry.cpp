@@ -63,8 +63,11 @@ QRect fittedInto(const QRect &outer, const QRect &area)
 StoredWindowGeometry readWindowGeometry(const IniDocument &file, bool centred)
 {
     StoredWindowGeometry geometry;
-    for (std::size_t i = 0; i < geometry.columns.size(); ++i)
-        geometry.columns[i] = readWholeTwips(file, ConfigKeys::ColumnWidths[i], DefaultColumnWidths[i]);
+    for (std::size_t i = 0; i < geometry.columns.size(); ++i) {
+        const auto twips = readTwips(file, ConfigKeys::ColumnWidths[i]);
+        geometry.columns[i] = twips ? std::nearbyint(*twips) : DefaultColumnWidths[i];
+        geometry.columnStored[i] = twips.has_value();
+    }
     geometry.width = qMax(readWholeTwips(file, ConfigKeys::WindowWidth, DefaultWindowWidth), MinimumWindowWidth);
     geometry.height = qMax(readWholeTwips(file, ConfigKeys::WindowHeight, DefaultWindowHeight), MinimumWindowHeight);
     const auto maximised = file.value(ConfigKeys::WindowMaximised.section, ConfigKeys::WindowMaximised.name);

@@ -31,6 +31,7 @@ struct StoredWindowGeometry {
     std::optional<double> top;
     bool maximised = false;
     std::array<double, 5> columns = DefaultColumnWidths; // "date" to "event description"
+    std::array<bool, 5> columnStored = {}; // the file holds a width for the column
 };
 
 StoredWindowGeometry readWindowGeometry(const IniDocument &file, bool centred);

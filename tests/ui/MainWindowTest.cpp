@@ -82,6 +82,36 @@ protected:
         dragOnHeader(centre(pressColumn), centre(releaseColumn));
     }
 
+    // Every text of the date to time-left columns shows whole, as the view lays it out, also with
+    // every event listed; the description fills the rest. Gives the widths in twips, as closing
+    // stores them.
+    QStringList expectColumnsHoldTheirTextsAndTheDescriptionTheRest() const
+    {
+        Settings everything = env.session.settings();
+        everything.filter = 0;
+        EventList all(env.session.table());
+        all.rebuild(everything, env.session.dataFiles());
+        const TableView *view = window->listView();
+        const QFontMetrics metrics(view->font());
+        const int cellMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        QStringList twips;
+        int used = 0;
+        for (int column = DateColumn; column < EventColumnCount; ++column) {
+            const int width = view->columnWidth(column);
+            twips.append(QString::number(width * twipsPerPixel));
+            if (column == DescriptionColumn)
+                break;
+            EXPECT_LE(view->horizontalHeader()->sectionSizeHint(column), width) << column;
+            for (int row = 0; row < all.rowCount(); ++row) {
+                const QString text = all.text(row, column);
+                EXPECT_LE(metrics.horizontalAdvance(text) + cellMargins, width) << text.toStdString();
+            }
+            used += width;
+        }
+        EXPECT_EQ(used + view->columnWidth(DescriptionColumn), view->viewport()->width());
+        return twips;
+    }
+
     test::TestSession env;
     QString family;
     std::unique_ptr<MainWindow> window;
@@ -89,23 +119,32 @@ protected:
     int twipsPerPixel = 15;
 };
 
-TEST_F(MainWindowTest, FirstRunOpensCentredAtTheDefaultSizeAndStoresItBackUnchanged)
+TEST_F(MainWindowTest, FirstRunOpensCentredInTheDesktopsFontWithColumnsThatHoldTheirTextsAndStoresThem)
 {
+    family = env.writeDataFile(QStringLiteral("all.txt"), "05/12/1990 Ann\n14/february/1990 Alex (not listed)\n");
     open();
     const QSize screenSize = QGuiApplication::primaryScreen()->geometry().size();
     const QRect outer = window->frameGeometry();
     EXPECT_EQ(outer.size(), QSize(px(7185), px(5370)));
     EXPECT_EQ(outer.topLeft(), QPoint(qRound((screenSize.width() - outer.width()) / 2.0),
                                       qRound((screenSize.height() - outer.height()) / 2.0)));
-    const int expectedColumns[] = {px(1000), px(480), px(480), px(645), px(3990)};
-    for (int column = 0; column < EventColumnCount; ++column)
-        EXPECT_EQ(window->listView()->columnWidth(column), expectedColumns[column]) << column;
+    EXPECT_EQ(window->listView()->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    const QStringList twips = expectColumnsHoldTheirTextsAndTheDescriptionTheRest();
     EXPECT_EQ(window->versionLabel()->text(), QStringLiteral("version 1.4 rev 2"));
 
     QTest::keyClick(window->listView(), Qt::Key_Escape); // closes it wherever the focus is
     EXPECT_FALSE(window->isVisible());
-    expectIni({{"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}, // centred
-               {"Col0", "1000"}, {"Col1", "480"}, {"Col2", "480"}, {"Col3", "645"}, {"Col4", "3990"}});
+    expectIni({{"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}}); // centred
+    for (int column = DateColumn; column < EventColumnCount; ++column)
+        EXPECT_EQ(ini(QStringLiteral("Col%1").arg(column).toLatin1()), twips[column]);
+
+    // Stored widths and a chosen font are used as they are.
+    open("Col0=1000\nCol1=480\nCol2=480\nCol3=645\nCol4=3990\nFontName=DejaVu Serif\nFontSize=14\n");
+    const int expectedColumns[] = {px(1000), px(480), px(480), px(645), px(3990)};
+    for (int column = DateColumn; column < EventColumnCount; ++column)
+        EXPECT_EQ(window->listView()->columnWidth(column), expectedColumns[column]) << column;
+    EXPECT_EQ(QFontInfo(window->listView()->font()).family() + u' ' + QString::number(window->listView()->font().pointSize()),
+              u"DejaVu Serif 14");
 }
 
 // Closed maximised, then minimised: the stored normal geometry comes back exactly, run after run.
@@ -290,7 +329,7 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     window->move(10, 10);
     action("defaultSizeAction")->trigger();
     EXPECT_EQ(window->frameGeometry().size(), QSize(px(7185), px(5370)));
-    EXPECT_EQ(window->listView()->columnWidth(DateColumn), px(1000));
+    const QStringList twips = expectColumnsHoldTheirTextsAndTheDescriptionTheRest();
     EXPECT_EQ(status(), QStringLiteral("window size and column widths set to defaults"));
     action("centreAction")->trigger();
     EXPECT_EQ(status(), QStringLiteral("window centred on screen!"));
@@ -299,7 +338,8 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     EXPECT_EQ(status(), QStringLiteral("can't centre if Nudgely is maximised!"));
     window->showNormal();
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier); // Quit, as on every Linux desktop
-    expectIni({{"frmWidth", "7185"}, {"Col0", "1000"}});
+    expectIni({{"frmWidth", "7185"}});
+    EXPECT_EQ(ini("Col0"), twips[DateColumn]);
 }
 
 TEST_F(MainWindowTest, TheAboutBoxIsKeptUntilItsCloseBoxAndF1AndSearchOpenTheGuideBesideTheProgram)

@@ -331,6 +331,9 @@ TEST(PreferencesDialogTest, TheOtherPagesShowEachChoiceAtOnceAndOkAppliesThem)
 TEST(PreferencesDialogTest, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace)
 {
     Preferences p(1, {}, true); // the default face, which no Linux desktop has
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    EXPECT_EQ(p.text("fontSample"), QStringLiteral("%1, size %2 (the desktop's font)")
+                                        .arg(QFontInfo(desktop).family()).arg(desktop.pointSizeF()));
     for (const QFont &font : {QFont(), QFont(QStringLiteral("DejaVu Sans"), 11)}) {
         QTimer::singleShot(0, [font] {
             auto *fonts = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());

@@ -4,6 +4,7 @@
 #include "app/Version.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
+#include "ui/common/ListFont.h"
 #include "ui/common/MenuActions.h"
 #include "ui/main/EventListModel.h"
 #include "ui/preferences/PreferencesDialog.h"
@@ -55,16 +56,13 @@ QSize shrunkByFrame(const QSize &outer, const QMargins &frame)
 MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs)
 {
-    // The stored default face comes from Windows; of the faces a Linux desktop may have,
-    // these come closest in width, before the desktop's own sans serif.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Noto Sans")});
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Nudgely"));
     model_ = new EventListModel(session, this);
     listView_ = new TableView(this);
     listView_->setObjectName(QStringLiteral("eventList"));
     listView_->setModel(model_);
+    listView_->viewport()->installEventFilter(this);
     model_->setStandardColours(listView_->standardText(), listView_->standardBackground());
     connect(listView_, &TableView::lookChanged, this,
             [this] { model_->setStandardColours(listView_->standardText(), listView_->standardBackground()); });
@@ -220,6 +218,7 @@ void MainWindow::load()
     applyStoredGeometry();
     showSortMarks();
     setColumnWidthsInTwips(setTwips_.columns);
+    descriptionFills_ = false;
     versionLabel_->setText(versionText());
     applyListFont();
 
@@ -229,6 +228,7 @@ void MainWindow::load()
     repaint();
 
     session_.reloadDataFiles();
+    fitColumns(setTwips_.columnStored);
 }
 
 void MainWindow::showStatus(const QString &message)
@@ -270,10 +270,7 @@ void MainWindow::listChanged(ListChange change)
 void MainWindow::applyListFont()
 {
     const Settings &settings = session_.settings();
-    QFont font(settings.fontName);
-    font.setPointSize(qMax<int>(1, settings.fontSize));
-    font.setBold(settings.fontStyle & 1);
-    font.setItalic(settings.fontStyle & 2);
+    const QFont font = listFont(settings.fontName, settings.fontSize, settings.fontStyle & 1, settings.fontStyle & 2);
     listView_->setListFont(font);
     // The data file list of the preferences shows the same font; reaching it loads the
     // dialog, hidden, when it is not loaded yet.
@@ -434,6 +431,58 @@ void MainWindow::setColumnWidthsInTwips(const std::array<double, 5> &twips)
     }
 }
 
+void MainWindow::fitColumns(const std::array<bool, 5> &stored)
+{
+    // The default widths were made for a Windows font and clip the texts in a Linux one: the
+    // short columns take what their texts and headers need, the description what is left.
+    listView_->doItemsLayout(); // the scroll bars as the rows want them, before measuring what is left
+    // Measured with every event listed, so that showing them all later clips nothing either; as
+    // many rows as the header view itself would measure.
+    Settings everything = session_.settings();
+    everything.filter = 0;
+    EventList all(session_.table());
+    all.rebuild(everything, session_.dataFiles());
+    const QFontMetrics metrics(listView_->font());
+    const int margins = 2 * (listView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, listView_) + 1) + 1;
+    const int rows = qMin(all.rowCount(), listView_->horizontalHeader()->resizeContentsPrecision());
+    for (int column = DateColumn; column < DescriptionColumn; ++column) {
+        if (stored[column])
+            continue;
+        listView_->resizeColumnToContents(column);
+        int widest = listView_->columnWidth(column);
+        for (int row = 0; row < rows; ++row)
+            widest = qMax(widest, metrics.horizontalAdvance(all.text(row, column)) + margins);
+        listView_->setColumnWidth(column, widest);
+        setColumnPixels_[column] = widest;
+        setTwips_.columns[column] = double(setColumnPixels_[column]) * twipsPerPixel_;
+    }
+    descriptionFills_ = !stored[DescriptionColumn];
+    fitDescription();
+}
+
+void MainWindow::fitDescription()
+{
+    if (listView_->columnWidth(DescriptionColumn) != setColumnPixels_[DescriptionColumn])
+        descriptionFills_ = false; // sized by the user
+    if (!descriptionFills_)
+        return;
+    // What the window lacks of its normal width while it is maximised.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    int rest = listView_->viewport()->width() - (width() - shrunkByFrame(normalOuter_.size(), frame).width());
+    for (int column = DateColumn; column < DescriptionColumn; ++column)
+        rest -= listView_->columnWidth(column);
+    setColumnPixels_[DescriptionColumn] = qMax(rest, listView_->horizontalHeader()->sectionSizeHint(DescriptionColumn));
+    setTwips_.columns[DescriptionColumn] = double(setColumnPixels_[DescriptionColumn]) * twipsPerPixel_;
+    listView_->setColumnWidth(DescriptionColumn, setColumnPixels_[DescriptionColumn]);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == listView_->viewport() && event->type() == QEvent::Resize)
+        fitDescription();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 double MainWindow::savedTwips(int pixels, int setPixels, double setTwips) const
 {
     return pixels == setPixels ? setTwips : double(pixels) * twipsPerPixel_;
@@ -551,7 +600,7 @@ void MainWindow::resetWindowSize()
     setTwips_.height = DefaultWindowHeight;
     const QSize outer(twipsToPixels(DefaultWindowWidth, twipsPerPixel_), twipsToPixels(DefaultWindowHeight, twipsPerPixel_));
     setOuterGeometry(QRect(isVisible() ? frameGeometry().topLeft() : setOuter_.topLeft(), outer));
-    setColumnWidthsInTwips(DefaultColumnWidths);
+    fitColumns({});
     session_.showStatus(QStringLiteral("window size and column widths set to defaults"));
 }
 

@@ -71,6 +71,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createMenus();
@@ -88,6 +89,8 @@ private:
     void followNormalGeometry();
     void fitFrame();
     void setColumnWidthsInTwips(const std::array<double, 5> &twips);
+    void fitColumns(const std::array<bool, 5> &stored);
+    void fitDescription();
     QRect centredOuter(const QSize &outer, QPointF *twips) const;
     double savedTwips(int pixels, int setPixels, double setTwips) const;
     void storeGeometry();
@@ -123,6 +126,9 @@ private:
     // showing it, or bringing it back to normal), what it does is not followed but undone.
     QRect normalOuter_;
     std::array<int, 5> setColumnPixels_{};
+    // A description without a stored width fills what the other columns leave of the normal
+    // window, until the user sizes it.
+    bool descriptionFills_ = false;
     QTimer *settleTimer_ = nullptr;
     bool settling_ = false;
     bool shownOnce_ = false;

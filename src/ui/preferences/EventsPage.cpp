@@ -1,5 +1,7 @@
 #include "ui/preferences/EventsPage.h"
 
+#include "config/Settings.h"
+#include "ui/common/ListFont.h"
 #include "ui/preferences/PreferencesDialogs.h"
 
 #include <QCheckBox>
@@ -130,29 +132,23 @@ int EventsPage::missedLength() const
 
 QFont EventsPage::workingFont() const
 {
-    QFont font(fontName_);
-    font.setPointSizeF(qMax(1.0, fontSize_));
-    font.setBold(bold_);
-    font.setItalic(italic_);
-    return font;
+    return listFont(fontName_, fontSize_, bold_, italic_);
 }
 
 void EventsPage::chooseFont()
 {
     const auto chosen = dialogs_.chooseFont(this, workingFont());
-    if (chosen)
+    // The font shown for the stored default is not a choice of the user's: OK on it keeps the default.
+    if (chosen && *chosen != workingFont())
         setWorkingFont(chosen->family(), chosen->pointSizeF(), chosen->bold(), chosen->italic());
 }
 
 void EventsPage::showFontSample()
 {
     fontSample_->setFont(workingFont());
-    QString caption = fontName_;
-    if (bold_)
-        caption += QStringLiteral(", bold");
-    if (italic_)
-        caption += QStringLiteral(", italic");
-    caption += QStringLiteral(", size ") + QString::number(fontSize_, 'g', 6);
+    QString caption = fontDescription(workingFont());
+    if (fontName_.compare(Settings().fontName, Qt::CaseInsensitive) == 0)
+        caption += QStringLiteral(" (the desktop's font)");
     fontSample_->setText(caption);
 }
 

@@ -121,6 +121,13 @@ TEST(PreferencesDialogTest, OpeningFillsEveryControlAndAnUnchangedApplyGivesTheS
                      "[DateFormat]\nDelimiter=1\nDayPos=3\nMonthPos=2\nYearPos=1\n"
                      "[Editor]\nUseDefault=0\nPath=/usr/bin/gedit\nMultiFile=1\n");
     EXPECT_EQ(p.model()->index(1, Model::FutureColumn).data().toString(), u"sample");
+    const QByteArray home = qgetenv("HOME"); // shown as "~", the tip has the whole path
+    qputenv("HOME", p.s.folder.root().toUtf8());
+    EXPECT_EQ(p.model()->index(0, Model::PathColumn).data().toString(), u"~/data/file1.txt");
+    EXPECT_EQ(p.model()->index(0, Model::PathColumn).data(Qt::ToolTipRole).toString(), p.paths[0]);
+    qputenv("HOME", home);
+    p.dialog->setListFont(QFont(QStringLiteral("DejaVu Sans"), 16)); // "sample" still shows whole
+    EXPECT_LT(QFontMetrics(p.list()->font()).horizontalAdvance(QStringLiteral("sample")), p.list()->columnWidth(Model::TodayColumn) - 4);
     EXPECT_EQ(p.model()->index(1, Model::TodayColumn).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::red));
     EXPECT_EQ(p.states({"otherEditorButton", "rememberLocationButton"}), u"11"); // shown, not read by Apply
     EXPECT_EQ(p.dateOrder(), u"ymd");

@@ -2,6 +2,8 @@
 
 #include "ui/common/Colours.h"
 
+#include <QDir>
+
 namespace nudgely {
 
 namespace {
@@ -108,6 +110,19 @@ int DataFileListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+namespace {
+
+// As a file manager shows it: the home folder as "~", so the telling end of the path fits.
+QString withHomeAsTilde(const QString &path)
+{
+    const QString home = QDir::homePath();
+    if (home.size() > 1 && path.startsWith(home + u'/'))
+        return u'~' + path.mid(home.size());
+    return path;
+}
+
+} // namespace
+
 QVariant DataFileListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -116,8 +131,10 @@ QVariant DataFileListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == PathColumn)
-            return path(index.row());
+            return withHomeAsTilde(path(index.row()));
         return sample ? QStringLiteral("sample") : QString();
+    case Qt::ToolTipRole:
+        return index.column() == PathColumn ? path(index.row()) : QVariant();
     case Qt::ForegroundRole:
     case Qt::BackgroundRole: {
         const bool text = role == Qt::ForegroundRole;

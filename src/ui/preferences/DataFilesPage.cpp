@@ -20,6 +20,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace nudgely {
 
 namespace {
@@ -64,16 +66,7 @@ DataFilesPage::DataFilesPage(Session &session, PreferencesDialogs &dialogs, QWid
     model_->setStandardColours(listView_->standardText(), listView_->standardBackground());
     connect(listView_, &TableView::lookChanged, this,
             [this] { model_->setStandardColours(listView_->standardText(), listView_->standardBackground()); });
-    const int perPixel = screenTwipsPerPixel(screen());
-    listView_->setColumnWidth(DataFileListModel::PathColumn, twipsToPixels(PathColumnTwips, perPixel));
-    int columnsWidth = listView_->columnWidth(DataFileListModel::PathColumn);
-    for (int column = DataFileListModel::FutureColumn; column <= DataFileListModel::PastColumn; ++column) {
-        listView_->setColumnWidth(column, twipsToPixels(SampleColumnTwips, perPixel));
-        columnsWidth += listView_->columnWidth(column);
-    }
-    // Every column in sight.
-    listView_->setMinimumWidth(columnsWidth + listView_->verticalScrollBar()->sizeHint().width() +
-                               2 * listView_->frameWidth());
+    setListFont(listView_->font());
 
     auto *group = new QGroupBox(QStringLiteral("Data Files"), this);
     QPushButton *newButton = button(group, "newButton", QStringLiteral("Ne&w"), QStringLiteral("create a new datafile"));
@@ -123,6 +116,24 @@ void DataFilesPage::createPopupMenu()
     backgroundColourAction_ = addMenuItem(popupMenu_, "backgroundColourAction", QStringLiteral("Set &Background Colour"));
     connect(backgroundColourAction_, &QAction::triggered, this, &DataFilesPage::setBackgroundColour);
     popupMenu_->setDefaultAction(editAction_);
+}
+
+void DataFilesPage::setListFont(const QFont &font)
+{
+    listView_->setListFont(font);
+    const int perPixel = screenTwipsPerPixel(screen());
+    listView_->setColumnWidth(DataFileListModel::PathColumn, twipsToPixels(PathColumnTwips, perPixel));
+    int columnsWidth = listView_->columnWidth(DataFileListModel::PathColumn);
+    const int sampleWidth = QFontMetrics(font).horizontalAdvance(QStringLiteral("sample")) +
+                            2 * (listView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, listView_) + 1) + 1;
+    for (int column = DataFileListModel::FutureColumn; column <= DataFileListModel::PastColumn; ++column) {
+        const int header = listView_->horizontalHeader()->sectionSizeHint(column);
+        listView_->setColumnWidth(column, std::max({twipsToPixels(SampleColumnTwips, perPixel), sampleWidth, header}));
+        columnsWidth += listView_->columnWidth(column);
+    }
+    // Every column in sight.
+    listView_->setMinimumWidth(columnsWidth + listView_->verticalScrollBar()->sizeHint().width() +
+                               2 * listView_->frameWidth());
 }
 
 QString DataFilesPage::shortenedPath(const QString &path) const

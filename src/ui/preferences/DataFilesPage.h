@@ -27,6 +27,8 @@ public:
 
     DataFileListModel *model() const { return model_; }
     TableView *listView() const { return listView_; }
+    // The events font; the sample columns widen to show "sample" whole in it.
+    void setListFont(const QFont &font);
     QMenu *popupMenu() const { return popupMenu_; }
 
 public Q_SLOTS:

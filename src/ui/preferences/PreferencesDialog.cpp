@@ -152,7 +152,7 @@ WorkingPreferences PreferencesDialog::working() const
 
 void PreferencesDialog::setListFont(const QFont &font)
 {
-    dataFiles_->listView()->setListFont(font);
+    dataFiles_->setListFont(font);
 }
 
 void PreferencesDialog::apply()

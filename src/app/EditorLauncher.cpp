@@ -1,5 +1,7 @@
 #include "app/EditorLauncher.h"
 
+#include "config/DesktopExec.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -32,7 +34,21 @@ bool ProcessLauncher::startDetached(const EditorCommand &command, QString &error
     return false;
 }
 
-EditorCommand editorCommandFor(const Settings &settings, const QStringList &paths)
+bool splitEditorCommand(const QString &command, QStringList &words, QString &problem)
+{
+    const QFileInfo whole(command);
+    if (whole.isFile() && whole.isExecutable()) {
+        words = QStringList(command);
+        return true;
+    }
+    if (!splitDesktopExec(command, words, problem))
+        return false;
+    if (words.isEmpty())
+        problem = QStringLiteral("it names no program");
+    return !words.isEmpty();
+}
+
+std::optional<EditorCommand> editorCommandFor(const Settings &settings, const QStringList &paths, QString &problem)
 {
     // An absolute path starts with "/": a file named "-n" or "--version" is never taken for an
     // option. Debian's xdg-open refuses "--" itself, so that could not be the guard.
@@ -40,8 +56,18 @@ EditorCommand editorCommandFor(const Settings &settings, const QStringList &path
     for (const QString &path : paths)
         absolute.append(QFileInfo(path).absoluteFilePath());
     if (settings.useDefaultEditor == 1)
-        return {QStringLiteral("xdg-open"), absolute.mid(0, 1)};
-    return {settings.editorPath, absolute};
+        return EditorCommand{QStringLiteral("xdg-open"), absolute.mid(0, 1)};
+    QStringList words;
+    if (settings.editorPath.trimmed().isEmpty())
+        problem = QStringLiteral("no editor command is set. Type one on the Data File Editor page of Preferences, "
+                                 "or choose the default editor.");
+    else if (!splitEditorCommand(settings.editorPath, words, problem))
+        problem = QStringLiteral("the editor command\n%1\ncannot be used: %2. Correct it on the Data File Editor "
+                                 "page of Preferences.")
+                      .arg(settings.editorPath, problem);
+    else
+        return EditorCommand{words.takeFirst(), words + absolute};
+    return std::nullopt;
 }
 
 void editDataFiles(const QStringList &paths, bool newFile, const Settings &settings, ProgramLauncher &launcher,
@@ -51,9 +77,20 @@ void editDataFiles(const QStringList &paths, bool newFile, const Settings &setti
         for (const QString &path : paths)
             createIfMissing(path);
     }
-    QString error;
-    if (!launcher.startDetached(editorCommandFor(settings, paths), error))
-        messages.warn(QStringLiteral("Error launching editor: ") + error);
+    const QString title = QStringLiteral("Error launching editor: ");
+    QString problem;
+    const std::optional<EditorCommand> command = editorCommandFor(settings, paths, problem);
+    if (!command) {
+        messages.warn(title + problem);
+        return;
+    }
+    if (launcher.startDetached(*command, problem))
+        return;
+    QString message = title + QStringLiteral("\"%1\" could not be started: %2.").arg(command->program, problem);
+    // xdg-open is not on every system, and the error alone does not say where it comes from.
+    if (settings.useDefaultEditor == 1)
+        message += QStringLiteral(" Install the package xdg-utils, or choose another editor in Preferences.");
+    messages.warn(message);
 }
 
 } // namespace nudgely

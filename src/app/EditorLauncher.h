@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace nudgely {
 
 // A program and its arguments, each argument passed on as it is: no shell sees them.
@@ -14,9 +16,17 @@ struct EditorCommand {
     QStringList arguments;
 };
 
+// The user's editor command as stored: a whole text that names an executable file is that
+// program alone, as Browse stored paths with spaces before commands could be typed; any other
+// is split by the desktop-entry quoting rules. False, with the reason, when that fails or
+// leaves nothing.
+bool splitEditorCommand(const QString &command, QStringList &words, QString &problem);
+
 // The command that opens data files: the desktop's default application (xdg-open) for the
-// first file with the default editor, or the user's editor with every file as an argument.
-EditorCommand editorCommandFor(const Settings &settings, const QStringList &paths);
+// first file with the default editor, or the user's command with every file after its own
+// arguments. Nothing, with the message for the user, when the user's command cannot be used.
+std::optional<EditorCommand> editorCommandFor(const Settings &settings, const QStringList &paths,
+                                              QString &problem);
 
 // Starts programs without waiting for them; tests stand in their own.
 class ProgramLauncher {
@@ -32,7 +42,8 @@ public:
 };
 
 // Opens the files in the configured editor. A new file is created empty first, so that the
-// editor opens it; an existing file is never truncated. A failure to start is reported.
+// editor opens it; an existing file is never truncated. A command that cannot be used or
+// started is reported, naming the program.
 void editDataFiles(const QStringList &paths, bool newFile, const Settings &settings, ProgramLauncher &launcher,
                    MessagePresenter &messages);
 

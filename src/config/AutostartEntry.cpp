@@ -1,13 +1,28 @@
 #include "config/AutostartEntry.h"
 
+#include "config/DesktopExec.h"
 #include "text/FileStore.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace nudgely {
+
+namespace {
+
+// The Exec value as the entry file holds it: "%" starts a field code, and the value is a
+// string with backslash escapes of its own.
+QString entryValue(QString exec)
+{
+    exec.replace(QLatin1Char('%'), QLatin1String("%%"));
+    exec.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    exec.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    exec.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    exec.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return exec;
+}
+
+} // namespace
 
 bool AutostartEntry::exists() const
 {
@@ -26,37 +41,13 @@ bool AutostartEntry::write(const QStringList &command) const
                                          "Exec=%1\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(exec.join(QLatin1Char(' ')));
+                              .arg(entryValue(exec.join(QLatin1Char(' '))));
     return storeFile(path_, entry.toUtf8()) == 0;
 }
 
 bool AutostartEntry::remove() const
 {
     return QFile::remove(path_);
-}
-
-QString desktopExecArgument(const QString &given)
-{
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    QString argument = given;
-    const bool needsQuotes =
-        std::any_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); });
-    if (needsQuotes) {
-        QString quoted;
-        for (const QChar c : argument) {
-            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-                quoted += QLatin1Char('\\');
-            quoted += c;
-        }
-        argument = QLatin1Char('"') + quoted + QLatin1Char('"');
-    }
-    // Field codes start with "%"; the value itself is a string with backslash escapes.
-    argument.replace(QLatin1Char('%'), QLatin1String("%%"));
-    argument.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    argument.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    argument.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    argument.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return argument;
 }
 
 } // namespace nudgely

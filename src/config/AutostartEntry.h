@@ -22,7 +22,4 @@ private:
     QString path_;
 };
 
-// One Exec argument, quoted and escaped as desktop entries require.
-QString desktopExecArgument(const QString &argument);
-
 } // namespace nudgely

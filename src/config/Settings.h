@@ -22,7 +22,7 @@ struct Settings {
     quint8 monthPos = 2;
     quint8 yearPos = 3;
     quint8 useDefaultEditor = 1; // 1: edit data files with the desktop's default application
-    QString editorPath;          // the user's own editor
+    QString editorPath;          // the user's own editor: a command line, as typed
     quint8 multiFile = 0;        // 1: that editor takes several files at once
     bool autoStart = false;      // the autostart entry exists; never stored in the file
 

@@ -294,18 +294,18 @@ TEST(PreferencesDialogTest, TheOtherPagesShowEachChoiceAtOnceAndOkAppliesThem)
     p.click("fontButton"); // cancelled
     EXPECT_EQ(p.text("fontSample"), u"DejaVu Sans, bold, size 9.5");
 
-    // Default and other checked, then browse, multiple files and path enabled.
+    // Default and other checked, then browse, multiple files and command enabled.
     const auto editor = [&p] {
         return p.states({"defaultEditorButton", "otherEditorButton"}) +
-               p.states({"browseButton", "multiFileCheck", "editorPathLabel"}, true);
+               p.states({"browseButton", "multiFileCheck", "editorCommandEdit"}, true);
     };
     EXPECT_EQ(editor(), u"10000");
     p.click("otherEditorButton");
     EXPECT_EQ(editor(), u"01111");
-    p.dialogs.files = QStringList{QStringLiteral("/opt/ed")};
+    p.dialogs.files = QStringList{QStringLiteral("/opt/My Editor/ed")};
     p.click("browseButton");
     p.click("browseButton"); // cancelled
-    EXPECT_EQ(p.text("editorPathLabel"), u"/opt/ed");
+    QTest::keyClicks(p.control<QLineEdit>("editorCommandEdit"), " --new-window"); // after the quoted path
     p.click("defaultEditorButton");
     EXPECT_EQ(editor(), u"10000");
 
@@ -319,6 +319,7 @@ TEST(PreferencesDialogTest, TheOtherPagesShowEachChoiceAtOnceAndOkAppliesThem)
     p.click("autoStartCheck");
     p.click("applyButton");
     EXPECT_TRUE(QFile::exists(p.s.paths.autostartEntry()));
+    EXPECT_EQ(p.ini("Editor", "Path"), QStringLiteral("\"/opt/My Editor/ed\" --new-window"));
     p.click("autoStartCheck"); // and back, with OK below
     p.click("yearPosition1Button"); // the day it displaces takes the year's old place
     p.click("monthPosition3Button");

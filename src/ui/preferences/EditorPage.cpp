@@ -1,12 +1,15 @@
 #include "ui/preferences/EditorPage.h"
 
+#include "app/EditorLauncher.h"
 #include "app/Session.h"
+#include "config/DesktopExec.h"
 #include "ui/preferences/PreferencesDialogs.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -26,11 +29,10 @@ EditorPage::EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *p
     otherButton_->setToolTip(QStringLiteral("use another editor to edit datafiles"));
     connect(defaultButton_, &QRadioButton::clicked, this, [this] { chooseDefault(true); });
     connect(otherButton_, &QRadioButton::clicked, this, [this] { chooseDefault(false); });
-    pathLabel_ = new QLabel(other);
-    pathLabel_->setObjectName(QStringLiteral("editorPathLabel"));
-    pathLabel_->setFrameShape(QFrame::StyledPanel);
-    pathLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    pathLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    commandEdit_ = new QLineEdit(other);
+    commandEdit_->setObjectName(QStringLiteral("editorCommandEdit"));
+    commandEdit_->setToolTip(QStringLiteral("the editor and its arguments, e.g. gedit --new-window; put an argument "
+                                            "with spaces in double quotes"));
     browseButton_ = new QPushButton(QStringLiteral("&Browse..."), other);
     browseButton_->setObjectName(QStringLiteral("browseButton"));
     browseButton_->setToolTip(QStringLiteral("specify location of editor"));
@@ -45,7 +47,7 @@ EditorPage::EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *p
     explanation->setWordWrap(true);
 
     auto *pathLine = new QHBoxLayout;
-    pathLine->addWidget(pathLabel_, 1);
+    pathLine->addWidget(commandEdit_, 1);
     pathLine->addWidget(browseButton_);
     auto *otherLayout = new QVBoxLayout(other);
     otherLayout->addWidget(otherButton_);
@@ -62,11 +64,11 @@ EditorPage::EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *p
     layout->addWidget(group);
 }
 
-void EditorPage::fill(bool useDefault, const QString &path, bool multiFile)
+void EditorPage::fill(bool useDefault, const QString &command, bool multiFile)
 {
     (useDefault ? defaultButton_ : otherButton_)->setChecked(true);
     chooseDefault(useDefault);
-    pathLabel_->setText(path);
+    commandEdit_->setText(command);
     multiFileCheck_->setChecked(multiFile);
 }
 
@@ -75,9 +77,9 @@ bool EditorPage::useDefaultEditor() const
     return defaultButton_->isChecked();
 }
 
-QString EditorPage::editorPath() const
+QString EditorPage::editorCommand() const
 {
-    return pathLabel_->text();
+    return commandEdit_->text();
 }
 
 bool EditorPage::multiFile() const
@@ -90,16 +92,20 @@ void EditorPage::chooseDefault(bool useDefault)
     (useDefault ? otherButton_ : defaultButton_)->setChecked(false);
     multiFileCheck_->setEnabled(!useDefault);
     browseButton_->setEnabled(!useDefault);
-    pathLabel_->setEnabled(!useDefault);
+    commandEdit_->setEnabled(!useDefault);
 }
 
 void EditorPage::browse()
 {
     session_.showStatus(QString());
     // The dialog starts at the editor as applied, not as this page shows it.
-    const QString path = dialogs_.chooseEditor(this, session_.settings().editorPath);
+    QStringList words;
+    QString unused;
+    splitEditorCommand(session_.settings().editorPath, words, unused);
+    const QString path = dialogs_.chooseEditor(this, words.value(0));
+    // Quoted when it needs it, so that a path with spaces stays one program.
     if (!path.isEmpty())
-        pathLabel_->setText(path);
+        commandEdit_->setText(desktopExecArgument(path));
 }
 
 } // namespace nudgely

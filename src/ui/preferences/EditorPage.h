@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
-class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -12,17 +12,17 @@ namespace nudgely {
 class PreferencesDialogs;
 class Session;
 
-// The "Data File Editor " page: the desktop's default application, or another editor that
-// may take several files at once.
+// The "Data File Editor " page: the desktop's default application, or another editor, a
+// command typed in or browsed for, that may take several files at once.
 class EditorPage final : public QWidget {
     Q_OBJECT
 
 public:
     EditorPage(Session &session, PreferencesDialogs &dialogs, QWidget *parent = nullptr);
 
-    void fill(bool useDefault, const QString &path, bool multiFile);
+    void fill(bool useDefault, const QString &command, bool multiFile);
     bool useDefaultEditor() const;
-    QString editorPath() const;
+    QString editorCommand() const; // as typed
     bool multiFile() const;
 
 public Q_SLOTS:
@@ -36,7 +36,7 @@ private:
     PreferencesDialogs &dialogs_;
     QRadioButton *defaultButton_ = nullptr;
     QRadioButton *otherButton_ = nullptr;
-    QLabel *pathLabel_ = nullptr;
+    QLineEdit *commandEdit_ = nullptr;
     QPushButton *browseButton_ = nullptr;
     QCheckBox *multiFileCheck_ = nullptr;
 };

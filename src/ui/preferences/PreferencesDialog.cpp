@@ -141,7 +141,7 @@ WorkingPreferences PreferencesDialog::working() const
     w.centre = windows_->centre();
     w.autoStart = windows_->autoStart();
     w.useDefaultEditor = editor_->useDefaultEditor();
-    w.editorPath = editor_->editorPath();
+    w.editorPath = editor_->editorCommand();
     w.multiFile = editor_->multiFile();
     w.fontName = events_->fontName();
     w.fontSize = events_->fontSize();

@@ -27,6 +27,8 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+#include <optional>
+
 namespace nudgely {
 
 namespace {
@@ -435,27 +437,31 @@ void MainWindow::fitColumns(const std::array<bool, 5> &stored)
 {
     // The default widths were made for a Windows font and clip the texts in a Linux one: the
     // short columns take what their texts and headers need, the description what is left.
-    listView_->doItemsLayout(); // the scroll bars as the rows want them, before measuring what is left
-    // Measured with every event listed, so that showing them all later clips nothing either; as
-    // many rows as the header view itself would measure.
-    Settings everything = session_.settings();
-    everything.filter = 0;
-    EventList all(session_.table());
-    all.rebuild(everything, session_.dataFiles());
+    // Measured with every event listed, so that showing them all later clips nothing either.
+    const EventList *all = &session_.list();
+    std::optional<EventList> unfiltered;
+    if (session_.settings().filter != 0) {
+        Settings everything = session_.settings();
+        everything.filter = 0;
+        all = &unfiltered.emplace(session_.table());
+        unfiltered->rebuild(everything, session_.dataFiles());
+    }
     const QFontMetrics metrics(listView_->font());
+    // As the view lays a cell out: a focus margin and a space each side, and the grid line.
     const int margins = 2 * (listView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, listView_) + 1) + 1;
-    const int rows = qMin(all.rowCount(), listView_->horizontalHeader()->resizeContentsPrecision());
+    // As many rows as the header view itself would measure.
+    const int rows = qMin(all->rowCount(), listView_->horizontalHeader()->resizeContentsPrecision());
     for (int column = DateColumn; column < DescriptionColumn; ++column) {
         if (stored[column])
             continue;
-        listView_->resizeColumnToContents(column);
-        int widest = listView_->columnWidth(column);
+        int widest = listView_->horizontalHeader()->sectionSizeHint(column);
         for (int row = 0; row < rows; ++row)
-            widest = qMax(widest, metrics.horizontalAdvance(all.text(row, column)) + margins);
+            widest = qMax(widest, metrics.horizontalAdvance(all->text(row, column)) + margins);
         listView_->setColumnWidth(column, widest);
         setColumnPixels_[column] = widest;
-        setTwips_.columns[column] = double(setColumnPixels_[column]) * twipsPerPixel_;
+        setTwips_.columns[column] = double(widest) * twipsPerPixel_;
     }
+    listView_->doItemsLayout(); // the scroll bars as the rows want them, before measuring what is left
     descriptionFills_ = !stored[DescriptionColumn];
     fitDescription();
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks that every file is in its place and
-# that the installed program finds its user guide. Usage: install-test.sh BUILD-FOLDER
+# Installs the build into a temporary prefix and checks that every file is in its place, that
+# the installed program finds its user guide and sample, and where its first run stores settings. Usage: install-test.sh BUILD-FOLDER
 set -euo pipefail
 build="$1"
 prefix="$(mktemp -d)"
@@ -22,4 +22,19 @@ trap 'rm -rf "$prefix" "$config"' EXIT
 listed="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" \
   "$prefix/bin/nudgely" --list --today=2026-12-20 2> /dev/null)"
 grep -q "Office party" <<< "$listed" || { echo "the sample is not listed on a first run: $listed" >&2; exit 1; }
-echo "installed, finds its guide and lists the sample"
+
+# A first window run from a writable program folder, closed with Escape, stores its
+# configuration in the user's folder and nothing beside the program.
+xdg="$(mktemp -d)"
+trap 'rm -rf "$prefix" "$config" "$xdg"' EXIT
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$xdg" timeout 120 xvfb-run -a bash -c '
+  "$0" > /dev/null 2>&1 &
+  for _ in $(seq 300); do
+    id="$(xdotool search --onlyvisible --name "^Nudgely" 2> /dev/null | head -n 1)" && [ -n "$id" ] && break
+    sleep 0.2
+  done
+  xdotool windowfocus --sync "$id" key Escape
+  wait' "$prefix/bin/nudgely" || true
+[ -f "$xdg/Nudgely/Nudgely.ini" ] || { echo "no configuration in \$XDG_CONFIG_HOME/Nudgely after a first run" >&2; exit 1; }
+[ ! -e "$prefix/bin/Nudgely.ini" ] || { echo "a configuration was written beside the program" >&2; exit 1; }
+echo "installed, finds its guide, lists the sample and stores its configuration in the user's folder"

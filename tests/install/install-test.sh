@@ -37,4 +37,10 @@ env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$xdg" timeout 120 xvf
   wait' "$prefix/bin/nudgely" || true
 [ -f "$xdg/Nudgely/Nudgely.ini" ] || { echo "no configuration in \$XDG_CONFIG_HOME/Nudgely after a first run" >&2; exit 1; }
 [ ! -e "$prefix/bin/Nudgely.ini" ] || { echo "a configuration was written beside the program" >&2; exit 1; }
+# One beside the program is still used first: a portable set-up.
+printf '01/01/XXXX Portable event\n' > "$prefix/bin/portable.txt"
+printf '[DataFiles]\n1File=%s\n' "$prefix/bin/portable.txt" > "$prefix/bin/Nudgely.ini"
+listed="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$xdg" \
+  "$prefix/bin/nudgely" --list --today=2026-12-20 2> /dev/null)"
+grep -q "Portable event" <<< "$listed" || { echo "the configuration beside the program is not used: $listed" >&2; exit 1; }
 echo "installed, finds its guide, lists the sample and stores its configuration in the user's folder"

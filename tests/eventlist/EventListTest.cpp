@@ -115,9 +115,7 @@ TEST_F(EventListTest, AnEmptyListHasOneEmptyRow)
     list.sort({SortKey::Age, true});
     EXPECT_EQ(list.rowCount(), 1);
     EXPECT_EQ(list.row(0), nullptr);
-    EXPECT_EQ(list.toolTip(0), QString());
-    EXPECT_EQ(list.lines(0, 0, DateColumn, DescriptionColumn, false), QStringList({"\t\t\t\t"}));
-    EXPECT_EQ(list.summaryText(), QStringLiteral("0 events in 0 datafiles, 0 bad dates, 0 events displayed"));
+    EXPECT_EQ(list.toolTip(0), QString()); // its copied text: MainWindowTest
 
     read("06/12/XXXX one\n");
     rebuild();

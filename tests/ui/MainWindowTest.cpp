@@ -102,12 +102,13 @@ protected:
         }
         EXPECT_EQ(view->columnWidth(DescriptionColumn), rest);
     }
-    QString storedColumns() const { return ini("Col0") + u' ' + ini("Col1") + u' ' + ini("Col2") + u' ' + ini("Col3") + u' ' + ini("Col4"); }
-    QString shownColumnsInTwips() const
+    // The column widths in twips: as stored, or as shown.
+    QString columnTwips(bool stored) const
     {
         QStringList twips;
         for (int column = DateColumn; column < EventColumnCount; ++column)
-            twips.append(QString::number(window->listView()->columnWidth(column) * twipsPerPixel));
+            twips.append(stored ? ini(qPrintable(QStringLiteral("Col%1").arg(column)))
+                                : QString::number(window->listView()->columnWidth(column) * twipsPerPixel));
         return twips.join(u' ');
     }
 
@@ -129,17 +130,17 @@ TEST_F(MainWindowTest, FirstRunOpensCentredInTheDesktopsFontWithColumnsThatHoldT
                                       qRound((screenSize.height() - outer.height()) / 2.0)));
     EXPECT_EQ(window->listView()->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     expectColumnsHoldTheirTextsAndTheDescriptionTheRest();
-    const QString twips = shownColumnsInTwips();
+    const QString twips = columnTwips(false);
     EXPECT_EQ(window->versionLabel()->text(), QStringLiteral("version 1.4 rev 2"));
 
     QTest::keyClick(window->listView(), Qt::Key_Escape); // closes it wherever the focus is
     EXPECT_FALSE(window->isVisible());
     expectIni({{"frmWidth", "7185"}, {"frmHeight", "5370"}, {"frmMax", "0"}, {"frmLeft", "<none>"}}); // centred
-    EXPECT_EQ(storedColumns(), twips);
+    EXPECT_EQ(columnTwips(true), twips);
 
     // Stored widths and a chosen font are used as they are.
     open("Col0=1005\nCol1=480\nCol2=480\nCol3=645\nCol4=3990\nFontName=DejaVu Serif\nFontSize=14\n");
-    EXPECT_EQ(shownColumnsInTwips(), QStringLiteral("%1 480 480 645 3990").arg(px(1005) * twipsPerPixel));
+    EXPECT_EQ(columnTwips(false), QStringLiteral("%1 480 480 645 3990").arg(px(1005) * twipsPerPixel));
     EXPECT_EQ(QFontInfo(window->listView()->font()).family() + u' ' + QString::number(window->listView()->font().pointSize()),
               u"DejaVu Serif 14");
 }
@@ -327,7 +328,7 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     action("defaultSizeAction")->trigger();
     EXPECT_EQ(window->frameGeometry().size(), QSize(px(7185), px(5370)));
     expectColumnsHoldTheirTextsAndTheDescriptionTheRest();
-    const QString twips = shownColumnsInTwips();
+    const QString twips = columnTwips(false);
     EXPECT_EQ(status(), QStringLiteral("window size and column widths set to defaults"));
     action("centreAction")->trigger();
     EXPECT_EQ(status(), QStringLiteral("window centred on screen!"));
@@ -337,7 +338,7 @@ TEST_F(MainWindowTest, DefaultSizeAndCentring)
     window->showNormal();
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier); // Quit, as on every Linux desktop
     expectIni({{"frmWidth", "7185"}});
-    EXPECT_EQ(storedColumns(), twips);
+    EXPECT_EQ(columnTwips(true), twips);
 }
 
 TEST_F(MainWindowTest, TheAboutBoxIsKeptUntilItsCloseBoxAndF1AndSearchOpenTheGuideBesideTheProgram)

@@ -22,6 +22,7 @@ bool Session::loadConfiguration()
         messages_.warn(legacyMigrationFailureText(configPath_, paths_.registryExport(), error));
     const IniDocument file = readConfigFile(configPath_);
     settings_ = readSettings(file);
+    reminders_ = readReminderSettings(file);
     settings_.autoStart = AutostartEntry(paths_.autostartEntry()).exists();
     files_ = nudgely::readDataFiles(file, paths_.sampleDataFile());
     return error == 0;
@@ -121,13 +122,14 @@ void Session::saveSettings()
 {
     ConfigEdit edit(configPath_);
     writeSettings(edit, settings_, files_);
+    writeReminderSettings(edit, reminders_);
     if (const int error = edit.commit())
         messages_.warn(configWriteFailureText(QStringLiteral("saving settings"), configPath_, error));
 }
 
 ApplyOutcome Session::applyPreferences(const WorkingPreferences &working)
 {
-    const ApplyOutcome outcome = nudgely::applyPreferences(working, settings_, files_);
+    const ApplyOutcome outcome = nudgely::applyPreferences(working, settings_, files_, reminders_);
     if (outcome.autoStartChanged) {
         // Unchecked: the next start reads the true state back.
         const AutostartEntry entry(paths_.autostartEntry());

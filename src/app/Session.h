@@ -70,6 +70,7 @@ public:
     MessagePresenter &messages() { return messages_; }
     Clock &clock() { return clock_; }
     const Settings &settings() const { return settings_; }
+    const ReminderSettings &reminders() const { return reminders_; }
     const DataFileList &dataFiles() const { return files_; }
     const EventTable &table() const { return table_; }
     const EventList &list() const { return list_; }
@@ -101,6 +102,7 @@ private:
     ProgramLauncher *launcher_ = &processLauncher_;
     Clock clock_;
     Settings settings_;
+    ReminderSettings reminders_;
     DataFileList files_;
     EventTable table_;
     EventList list_{table_};

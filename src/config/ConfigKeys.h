@@ -46,6 +46,13 @@ inline constexpr ConfigKey UseDefaultEditor{Editor, QLatin1String("UseDefault")}
 inline constexpr ConfigKey EditorPath{Editor, QLatin1String("Path")};
 inline constexpr ConfigKey MultiFile{Editor, QLatin1String("MultiFile")};
 
+inline constexpr QLatin1String Reminders("Reminders");
+inline constexpr ConfigKey Notify{Reminders, QLatin1String("Notify")};
+inline constexpr ConfigKey DaysAhead{Reminders, QLatin1String("DaysAhead")};
+inline constexpr ConfigKey KeepInTray{Reminders, QLatin1String("KeepInTray")};
+inline constexpr ConfigKey UpdateAtMidnight{Reminders, QLatin1String("UpdateAtMidnight")};
+inline constexpr ConfigKey ReloadOnChange{Reminders, QLatin1String("ReloadOnChange")};
+
 inline constexpr SlotKey DataFile{QLatin1String("DataFiles"), QLatin1String("File")};
 inline constexpr SlotKey FutureText{QLatin1String("ColoursFuture"), QLatin1String("Fore")};
 inline constexpr SlotKey FutureBack{QLatin1String("ColoursFuture"), QLatin1String("Back")};

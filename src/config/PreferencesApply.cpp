@@ -91,7 +91,8 @@ void applyFont(const WorkingPreferences &working, Settings &settings, ApplyOutco
 
 } // namespace
 
-ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &settings, DataFileList &files)
+ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &settings, DataFileList &files,
+                              ReminderSettings &reminders)
 {
     ApplyOutcome outcome;
     applyDataFiles(working.files, files, outcome);
@@ -107,6 +108,8 @@ ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &setti
     settings.editorPath = working.editorPath;
     settings.multiFile = working.multiFile ? 1 : 0;
     applyFont(working, settings, outcome);
+    outcome.remindersChanged = working.reminders != reminders;
+    reminders = working.reminders;
     return outcome;
 }
 

@@ -31,16 +31,19 @@ struct WorkingPreferences {
     double fontSize = 8; // points; whole points are stored
     bool bold = false;
     bool italic = false;
+    ReminderSettings reminders;
 };
 
 struct ApplyOutcome {
     bool reloadNeeded = false;     // data files, delimiter or element order changed
     bool redisplayNeeded = false;  // something shown changed
     bool autoStartChanged = false; // the autostart entry is to be written or removed
+    bool remindersChanged = false;
 };
 
 // Copies the working values into the settings and the data file list. Nothing is
 // validated or refused. Says what has to be read, shown or switched again.
-ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &settings, DataFileList &files);
+ApplyOutcome applyPreferences(const WorkingPreferences &working, Settings &settings, DataFileList &files,
+                              ReminderSettings &reminders);
 
 } // namespace nudgely

@@ -29,4 +29,16 @@ struct Settings {
     bool operator==(const Settings &) const = default;
 };
 
+// What Nudgely does beyond showing the list, each with a switch: all off, it shows the list
+// and nothing more. Kept in a section of its own, which older files do not have.
+struct ReminderSettings {
+    quint8 notify = 1;           // 1: a desktop notification of what is due, at start and each new day
+    quint8 daysAhead = 3;        // how far that notification looks ahead; 0 is today only
+    quint8 keepInTray = 0;       // 1: closing the window leaves Nudgely in the notification area
+    quint8 updateAtMidnight = 1; // 1: a new day while running lists the events anew
+    quint8 reloadOnChange = 1;   // 1: a changed data file is read again
+
+    bool operator==(const ReminderSettings &) const = default;
+};
+
 } // namespace nudgely

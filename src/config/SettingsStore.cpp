@@ -40,6 +40,15 @@ const std::array<SettingKey, 17> SettingKeys = {{
     {ConfigKeys::MultiFile, &Settings::multiFile},
 }};
 
+// The reminder settings, in the order they are written.
+const std::array<std::pair<ConfigKey, quint8 ReminderSettings::*>, 5> ReminderKeys = {{
+    {ConfigKeys::Notify, &ReminderSettings::notify},
+    {ConfigKeys::DaysAhead, &ReminderSettings::daysAhead},
+    {ConfigKeys::KeepInTray, &ReminderSettings::keepInTray},
+    {ConfigKeys::UpdateAtMidnight, &ReminderSettings::updateAtMidnight},
+    {ConfigKeys::ReloadOnChange, &ReminderSettings::reloadOnChange},
+}};
+
 struct ColourKey {
     SlotKey key;
     qint32 FileColours::*field;
@@ -95,6 +104,20 @@ Settings readSettings(const IniDocument &file)
             entry.field);
     }
     return settings;
+}
+
+ReminderSettings readReminderSettings(const IniDocument &file)
+{
+    ReminderSettings reminders;
+    for (const auto &[key, field] : ReminderKeys)
+        reminders.*field = wholeNumber<quint8>(file.value(key.section, key.name)).value_or(reminders.*field);
+    return reminders;
+}
+
+void writeReminderSettings(ConfigEdit &edit, const ReminderSettings &reminders)
+{
+    for (const auto &[key, field] : ReminderKeys)
+        edit.set(key, QString::number(reminders.*field));
 }
 
 DataFileList readDataFiles(const IniDocument &file, const QString &sampleDataFile)

@@ -12,6 +12,11 @@ namespace nudgely {
 // number in its field's range, takes the key's default. autoStart is left as it is.
 Settings readSettings(const IniDocument &file);
 
+// The reminder settings as the file holds them; a file without them gets the defaults.
+ReminderSettings readReminderSettings(const IniDocument &file);
+// In the file's order, after every other setting.
+void writeReminderSettings(ConfigEdit &edit, const ReminderSettings &reminders);
+
 // The data files as the file holds them. The list ends at the first slot without a file.
 // With no file at all, the sample data file is the first one when it exists.
 DataFileList readDataFiles(const IniDocument &file, const QString &sampleDataFile);

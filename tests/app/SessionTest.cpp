@@ -106,6 +106,7 @@ TEST_F(SessionTest, ApplyingSavesAlwaysSwitchesAutostartOnlyWhenItsBoxChangedAnd
     EXPECT_TRUE(heard.isEmpty());
     EXPECT_EQ(t.folder.read(t.paths.autostartEntry()), QByteArray("someone else's\n"));
     EXPECT_TRUE(t.readIni().contains("\n[DataFiles]\n1File=" + family.toUtf8() + "\n"));
+    EXPECT_TRUE(t.readIni().endsWith("\n\n[Reminders]\nNotify=1\nDaysAhead=3\nKeepInTray=0\nUpdateAtMidnight=1\nReloadOnChange=1\n"));
 
     // Shown again from the events already read, not from the file as it is now.
     t.writeDataFile("family.txt", "06/12/1990 Cleo's birthday\r\n");

@@ -49,15 +49,16 @@ TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEveryth
 {
     // The preferences as the dialog shows them on opening: what is stored, unchanged.
     Settings settings;
+    ReminderSettings reminders;
     DataFileList files{{{"/1", {}}, {"/2", {}}, {"/3", {}}, {"/4", {}}, {"/5", {}}}};
     WorkingPreferences working;
     working.files.assign(files.begin(), files.begin() + 5);
     working.dateOrder = choiceOf({DayElement, MonthElement, YearElement});
     working.fontName = settings.fontName;
     const auto apply = [&] {
-        const ApplyOutcome outcome = applyPreferences(working, settings, files);
+        const ApplyOutcome outcome = applyPreferences(working, settings, files, reminders);
         return std::string(outcome.reloadNeeded ? "reload " : "") + (outcome.redisplayNeeded ? "redisplay " : "") +
-               (outcome.autoStartChanged ? "autostart " : "");
+               (outcome.autoStartChanged ? "autostart " : "") + (outcome.remindersChanged ? "reminders " : "");
     };
     EXPECT_EQ(apply(), "");
     using W = WorkingPreferences;
@@ -70,6 +71,7 @@ TEST(ApplyPreferencesTest, WhatChangedDecidesBetweenReloadAndRedisplayAndEveryth
         // Neither shown nor read: stored without a redisplay.
         {[](W &w) { w.centre = w.useDefaultEditor = false; w.editorPath = "/opt/ed"; w.multiFile = true; }, ""},
         {[](W &w) { w.autoStart = true; }, "autostart "},
+        {[](W &w) { w.reminders.daysAhead = 0; }, "reminders "},
         // A period's length shows at once while the period is on; while it is off, it is only stored.
         {[](W &w) { w.filterLength = 8; }, "redisplay "},
         {[](W &w) { w.filter = w.showMissed = false; }, "redisplay "},

@@ -29,6 +29,10 @@ TEST(ReadSettingsTest, WholeNumbersInRangeTextsAsTheyAreAndDataFilesUpToTheFirst
     // Junk, and a number beyond its field's range, give the defaults.
     const QByteArray junk = QByteArrayLiteral("\x00\xFF junk\n[[[\nFilter=0\n1File=/x\n[Display]\nFontSize=32768");
     EXPECT_EQ(readSettings(ini(junk)), Settings());
+    // A file without the reminders' section, as every older one is, gets their defaults.
+    EXPECT_EQ(readReminderSettings(ini(junk)), ReminderSettings());
+    EXPECT_EQ(readReminderSettings(ini("[reminders]\nnotify=0\nDaysAhead=14\nKeepInTray=1\nUpdateAtMidnight=-1\n")),
+              (ReminderSettings{.notify = 0, .daysAhead = 14, .keepInTray = 1}));
     EXPECT_EQ(readSettings(ini("[Display]\nFontSize=-3\nFontName=\n[DateFormat]\nDayPos=2\nMonthPos=2\nYearPos=9\n"
                                "[Editor]\nUseDefault=0\nPath=/usr/bin/gedit\n")),
               (Settings{.fontName = "", .fontSize = -3, .dayPos = 2, .monthPos = 2, .yearPos = 9, .useDefaultEditor = 0,
@@ -75,6 +79,11 @@ TEST(WriteSettingsTest, EveryKeyInTheFilesOrderAndAnEmptySlotOrPathLeavesNoKeysB
     writeSettings(edit, settings, files);
     EXPECT_EQ(edit.commit(), EINVAL);
     EXPECT_TRUE(dataFilePathRefusal("/d/tw\ro") && !dataFilePathRefusal("/d/two"));
+
+    ConfigEdit reminders(folder.path("Nudgely.ini"));
+    writeReminderSettings(reminders, {.daysAhead = 0});
+    EXPECT_EQ(reminders.document().toBytes(),
+              "[Reminders]\nNotify=1\nDaysAhead=0\nKeepInTray=0\nUpdateAtMidnight=1\nReloadOnChange=1\n");
 }
 
 TEST(WindowGeometryTest, ReadsSizesRaisedToTheMinimumAndPositionsOnlyWhenNotCentredAndWritesTwips)

@@ -147,6 +147,7 @@ WorkingPreferences PreferencesDialog::working() const
     w.fontSize = events_->fontSize();
     w.bold = events_->fontBold();
     w.italic = events_->fontItalic();
+    w.reminders = session_.reminders(); // no page shows them yet: kept as they are
     return w;
 }
 

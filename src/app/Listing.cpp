@@ -1,5 +1,6 @@
 #include "app/Listing.h"
 
+#include "app/DueEventsNotifier.h"
 #include "app/Session.h"
 #include "app/Startup.h"
 #include "text/ErrorText.h"
@@ -27,6 +28,13 @@ bool holdClosedOutput()
     return true;
 }
 
+void printProblems(const Session &session, std::FILE *err)
+{
+    for (const DataFileProblem &problem : session.problems())
+        std::fprintf(err, "nudgely: %s: %s\n", problem.path.toUtf8().constData(),
+                     problem.reason.toUtf8().constData());
+}
+
 } // namespace
 
 int printEventList(const Session &session, std::FILE *out, std::FILE *err)
@@ -40,35 +48,70 @@ int printEventList(const Session &session, std::FILE *out, std::FILE *err)
     const int error = (std::fflush(out) != 0 || written != static_cast<std::size_t>(text.size()) || std::ferror(out))
                           ? (errno != 0 ? errno : EIO)
                           : 0;
-    for (const DataFileProblem &problem : session.problems())
-        std::fprintf(err, "nudgely: %s: %s\n", problem.path.toUtf8().constData(),
-                     problem.reason.toUtf8().constData());
+    printProblems(session, err);
     std::fprintf(err, "%s\n", session.summaryText().toUtf8().constData());
     return error;
 }
+
+namespace {
+
+// The start-up and the load chain as the window runs them; nothing when the start-up ended.
+// The session is never destroyed: tearing down tens of thousands of events one by one would
+// only delay the exit. status becomes 2 when a needed write to the configuration failed.
+Session *loadWithoutWindow(const ProgramOptions &options, MessagePresenter &messages, int &status)
+{
+    const AppPaths paths = AppPaths::forThisProgram();
+    const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
+    if (!configPath) {
+        status = ExitConfigurationProblem;
+        return nullptr;
+    }
+    auto *session = new Session(paths, *configPath, messages);
+    session->clock().setToday(options.today);
+    // The run goes on all the same: the settings were read, only a write failed.
+    status = session->loadConfiguration() ? 0 : ExitConfigurationProblem;
+    session->reloadDataFiles();
+    return session;
+}
+
+} // namespace
 
 int runListing(int argc, char **argv, const ProgramOptions &options)
 {
     const bool outputClosed = holdClosedOutput();
     const QCoreApplication app(argc, argv);
     StandardErrorPresenter messages;
-    const AppPaths paths = AppPaths::forThisProgram();
-    const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
-    if (!configPath)
-        return ExitConfigurationProblem;
-    // Everything is printed before the exit: tearing down tens of thousands of events one
-    // by one would only delay it, so the session is never destroyed.
-    auto *session = new Session(paths, *configPath, messages);
-    session->clock().setToday(options.today);
-    // The list is printed all the same: the settings were read, only a write failed.
-    int status = session->loadConfiguration() ? 0 : ExitConfigurationProblem;
-    session->reloadDataFiles();
+    int status = 0;
+    const Session *session = loadWithoutWindow(options, messages, status);
+    if (!session)
+        return status;
     int error = printEventList(*session, stdout, stderr);
     if (outputClosed)
         error = EBADF;
     if (error != 0) {
         std::fprintf(stderr, "nudgely: writing the list: %s\n", systemErrorText(error).toUtf8().constData());
         status = ExitOutputFailure;
+    }
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+int runNotification(int argc, char **argv, const ProgramOptions &options)
+{
+    const QCoreApplication app(argc, argv);
+    StandardErrorPresenter messages;
+    int status = 0;
+    Session *session = loadWithoutWindow(options, messages, status);
+    if (!session)
+        return status;
+    // A timer's log is where a file that was not read shows.
+    printProblems(*session, stderr);
+    if (const auto notice = sessionDueNotice(*session)) {
+        const QString failure = DesktopNotifications().showAndWait(*notice);
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "nudgely: no notification shown: %s\n", failure.toUtf8().constData());
+            status = ExitNotShown;
+        }
     }
     std::fflush(nullptr);
     std::_Exit(status);

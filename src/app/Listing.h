@@ -10,6 +10,7 @@ class Session;
 
 // Exit statuses of the program.
 inline constexpr int ExitOutputFailure = 1;
+inline constexpr int ExitNotShown = 1; // no notification service could be reached
 inline constexpr int ExitConfigurationProblem = 2;
 
 // Every row of the list, header first, cells joined by tabs, each row ending in LF; each
@@ -20,5 +21,9 @@ int printEventList(const Session &session, std::FILE *out, std::FILE *err);
 // A run without a window: the start-up and the load chain as the window runs them, then the
 // list is printed. Returns the exit status.
 int runListing(int argc, char **argv, const ProgramOptions &options);
+
+// --notify: the start-up and the load chain, then a desktop notification of what is due,
+// unless the settings turn notifications off. Returns the exit status.
+int runNotification(int argc, char **argv, const ProgramOptions &options);
 
 } // namespace nudgely

@@ -37,16 +37,20 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
 
     QCommandLineParser parser;
     const QCommandLineOption list(QStringLiteral("list"));
+    const QCommandLineOption notify(QStringLiteral("notify"));
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({list, today, help, version});
+    parser.addOptions({list, notify, today, help, version});
 
     if (!parser.parse(own)) {
         options.error = parser.errorText();
         return options;
     }
     options.list = parser.isSet(list);
+    options.notify = parser.isSet(notify);
+    if (options.list && options.notify)
+        options.error = QStringLiteral("--list and --notify cannot be used together");
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     if (parser.isSet(today)) {
@@ -70,14 +74,18 @@ QString programUsage(const QString &helpFile)
         "                      Nudgely.ini beside the program and in ~/.config/Nudgely\n"
         "  --list              print the events list to standard output instead of opening\n"
         "                      a window; the summary goes to standard error\n"
+        "  --notify            show a desktop notification of the events due today and in\n"
+        "                      the next days ([Reminders] DaysAhead), then exit; nothing\n"
+        "                      is shown when nothing is due or [Reminders] Notify=0\n"
         "  --today=YYYY-MM-DD  take that date as today\n"
         "  --help              show this text and exit\n"
         "  --version           show the version and exit\n"
         "  --                  end of options: what follows is passed on unchanged\n"
         "\n"
         "Without a display Nudgely behaves as with --list.\n"
-        "Exit status: 0 on success, 1 when the list could not be written, 2 for a bad\n"
-        "option or a configuration problem.\n"
+        "Exit status: 0 on success, 1 when the list could not be written or no desktop\n"
+        "notification service could be reached, 2 for a bad option or a configuration\n"
+        "problem.\n"
         "\n"
         "The user guide: %1\n").arg(helpFile);
 }

@@ -10,6 +10,7 @@ namespace nudgely {
 // "/I FILE". A lone "--" ends the options.
 struct ProgramOptions {
     bool list = false;
+    bool notify = false;
     bool help = false;
     bool version = false;
     QDate today;            // null unless --today was given

@@ -1,5 +1,6 @@
 #include "ui/main/WindowProgram.h"
 
+#include "app/DueEventsNotifier.h"
 #include "app/Listing.h"
 #include "app/Session.h"
 #include "app/Startup.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 namespace nudgely {
 
@@ -30,6 +32,16 @@ int runWindow(int argc, char **argv, const ProgramOptions &options)
     session.setConfigurationNamed(namesConfigurationFile(options.arguments));
     MainWindow window(session);
     window.load();
+
+    DueEventsNotifier notifier(session);
+    QObject::connect(&notifier, &DueEventsNotifier::clicked, &window, [&window] {
+        if (window.isMinimized() || window.isHidden())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    // Once the event loop runs: the window is up before the bus is spoken to.
+    QTimer::singleShot(0, &notifier, &DueEventsNotifier::notifyDueEvents);
     return app.exec();
 }
 

@@ -23,7 +23,9 @@ QString dayLabel(int days)
 
 QString escaped(QString text)
 {
-    return text.replace(u'&', QStringLiteral("&amp;")).replace(u'<', QStringLiteral("&lt;")).replace(u'>', QStringLiteral("&gt;"));
+    return text.replace(u'&', QStringLiteral("&amp;"))
+        .replace(u'<', QStringLiteral("&lt;"))
+        .replace(u'>', QStringLiteral("&gt;"));
 }
 
 QString itemText(const EventTable &table, const Event &event, bool appendToAge)
@@ -47,7 +49,8 @@ QString summaryText(int today, int ahead, int daysAhead)
     if (today > 0)
         parts.append(pluraliseCount(today, QStringLiteral("event")) + QStringLiteral(" today"));
     if (ahead > 0) {
-        const QString when = daysAhead == 1 ? QStringLiteral("tomorrow") : QStringLiteral("in the next %1 days").arg(daysAhead);
+        const QString when =
+            daysAhead == 1 ? QStringLiteral("tomorrow") : QStringLiteral("in the next %1 days").arg(daysAhead);
         parts.append((today > 0 ? QString::number(ahead) : pluraliseCount(ahead, QStringLiteral("event"))) +
                      QLatin1Char(' ') + when);
     }

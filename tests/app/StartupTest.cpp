@@ -16,14 +16,16 @@ namespace {
 QString parsed(const QStringList &arguments)
 {
     const auto o = parseProgramOptions(arguments);
-    return (o.error.isEmpty() ? "" : "error ") + QString(o.list ? "list " : "") + (o.help ? "help " : "") +
-           (o.version ? "version " : "") + o.today.toString(Qt::ISODate) + "|" + o.arguments.join(u',');
+    return (o.error.isEmpty() ? "" : "error ") + QString(o.list ? "list " : "") + (o.notify ? "notify " : "") +
+           (o.help ? "help " : "") + (o.version ? "version " : "") + o.today.toString(Qt::ISODate) + "|" +
+           o.arguments.join(u',');
 }
 
 TEST(ProgramOptionsTest, OwnOptionsAreTakenOutTheRestKeepsItsOrderAndBadOnesAreErrors)
 {
     EXPECT_EQ(parsed({"--list", "/I", "--today=2026-12-05", "my.ini"}), "list 2026-12-05|/I,my.ini");
     EXPECT_EQ(parsed({"--help", "--version"}), "help version |");
+    EXPECT_EQ(parsed({"--notify", "--list"}), "error list notify |"); // one or the other
     EXPECT_EQ(parsed({"/I", "--", "--odd.ini", "--list"}), "|/I,--odd.ini,--list"); // "--" ends them
     EXPECT_EQ(parsed({"/I", "-notes.ini"}), "|/I,-notes.ini"); // a file may well be called "-notes.ini"
     for (const char *bad : {"--bogus", "--today=2026-02-30", "--today=5.12.2026", "--today=", "--today=26-12-05",

@@ -1,5 +1,7 @@
 #include "eventlist/EventList.h"
 
+#include "eventlist/DueEvents.h"
+
 #include "events/OccurrenceResolver.h"
 
 #include <QStringList>
@@ -121,6 +123,19 @@ TEST_F(EventListTest, AnEmptyListHasOneEmptyRow)
     rebuild();
     EXPECT_EQ(list.rowCount(), 1);
     EXPECT_EQ(rows(), QStringList({" |1|one"}));
+}
+
+// Due are today and the seven days after it, bad dates left out.
+TEST_F(EventListTest, DueEventsAreTodaysAndTheNextWeeks)
+{
+    read("05/12/XXXX today\n5/12/1990 today\n12/12/XXXX in a week\n13/12/XXXX later\n04/12/XXXX yesterday\n"
+         "99/12/XXXX bad\n04/12/2026 /A gone\n");
+    rebuild();
+    EXPECT_EQ(dueText(countDue(table)), QStringLiteral("2 events today, 1 in the next week"));
+    const std::pair<DueCounts, const char *> cases[] = {
+        {{0, 0}, "No events in the next week"}, {{1, 0}, "1 event today"}, {{0, 5}, "5 events in the next week"}};
+    for (const auto &[counts, text] : cases)
+        EXPECT_EQ(dueText(counts), QString::fromLatin1(text));
 }
 
 TEST(OrdinalSuffixTest, Suffixes)

@@ -132,10 +132,8 @@ TEST_F(EventListTest, DueEventsAreTodaysAndTheNextWeeks)
          "99/12/XXXX bad\n04/12/2026 /A gone\n");
     rebuild();
     EXPECT_EQ(dueText(countDue(table)), QStringLiteral("2 events today, 1 in the next week"));
-    const std::pair<DueCounts, const char *> cases[] = {
-        {{0, 0}, "No events in the next week"}, {{1, 0}, "1 event today"}, {{0, 5}, "5 events in the next week"}};
-    for (const auto &[counts, text] : cases)
-        EXPECT_EQ(dueText(counts), QString::fromLatin1(text));
+    EXPECT_EQ(dueText({0, 0}), QStringLiteral("No events in the next week"));
+    EXPECT_EQ(dueText({1, 0}), QStringLiteral("1 event today")); // the next week's alone: MainWindowTest
 }
 
 TEST(OrdinalSuffixTest, Suffixes)

@@ -71,7 +71,8 @@ void Session::resolve()
 {
     showStatus(QStringLiteral("calculating dates, ages, etc..."));
     const auto format = DateFormat::fromSettings(settings_.delimiter, settings_.dayPos, settings_.monthPos);
-    resolveEvents(table_, format, clock_.today());
+    resolvedFor_ = clock_.today();
+    resolveEvents(table_, format, resolvedFor_);
 }
 
 void Session::rebuildList()
@@ -90,15 +91,40 @@ void Session::sortList()
     showStatus(sortedMessage(sortOrder_));
 }
 
-void Session::reloadDataFiles()
+void Session::load(ListChange change)
 {
     Q_EMIT busyChanged(true);
     Q_EMIT listAboutToChange();
     readDataFiles();
     resolve();
     rebuildList();
-    Q_EMIT listChanged(ListChange::Rebuilt);
+    Q_EMIT listChanged(change);
     Q_EMIT busyChanged(false);
+    Q_EMIT dataFilesRead();
+}
+
+void Session::reloadDataFiles()
+{
+    load(ListChange::Rebuilt);
+}
+
+void Session::reloadChangedDataFiles()
+{
+    load(ListChange::Renewed);
+}
+
+bool Session::checkForNewDay()
+{
+    if (!resolvedFor_.isValid() || clock_.today() == resolvedFor_)
+        return false;
+    Q_EMIT busyChanged(true);
+    Q_EMIT listAboutToChange();
+    resolve();
+    rebuildList();
+    Q_EMIT listChanged(ListChange::Renewed);
+    Q_EMIT busyChanged(false);
+    Q_EMIT dayChanged();
+    return true;
 }
 
 void Session::refresh()

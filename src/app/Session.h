@@ -22,8 +22,9 @@ struct DataFileProblem {
     QString reason;
 };
 
-// What happened to the list's rows.
-enum class ListChange { Rebuilt, Sorted };
+// What happened to the list's rows. Renewed is a rebuild the user did not ask for (a new
+// day, a data file changed on disk): the view keeps its place.
+enum class ListChange { Rebuilt, Sorted, Renewed };
 
 // Everything one run of Nudgely works on: its configuration file, the settings and data
 // files read from it, the events read from those, and the list made of them. The window
@@ -41,6 +42,11 @@ public:
 
     // The load chain: every data file read again, every date resolved, the list rebuilt.
     void reloadDataFiles();
+    // The same for data files changed on disk: the list is renewed.
+    void reloadChangedDataFiles();
+    // When today is no longer the day the events were resolved for, they are resolved for it
+    // and the list renewed, without reading the files. Says whether it was.
+    bool checkForNewDay();
     // The list rebuilt from the events as last resolved, by the current settings.
     void refresh();
     void sortBy(const SortOrder &order);
@@ -87,8 +93,13 @@ Q_SIGNALS:
     // Around every change of the list's rows: a rebuild or a sort.
     void listAboutToChange();
     void listChanged(ListChange change);
+    // After every read of the data files; an editor may have replaced them since the last.
+    void dataFilesRead();
+    // The events were resolved for a new day while running.
+    void dayChanged();
 
 private:
+    void load(ListChange change);
     void readDataFiles();
     void resolve();
     void rebuildList();
@@ -108,6 +119,7 @@ private:
     EventList list_{table_};
     SortOrder sortOrder_;
     std::vector<DataFileProblem> problems_;
+    QDate resolvedFor_;
     bool configurationNamed_ = false;
     int filesNotRead_ = 0;
     int filesReadInPart_ = 0;

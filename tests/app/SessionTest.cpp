@@ -26,7 +26,8 @@ protected:
         QObject::connect(s, &Session::busyChanged, [this](bool busy) { heard.append(busy ? "<busy>" : "<idle>"); });
         QObject::connect(s, &Session::listAboutToChange, [this] { heard.append("<about to change>"); });
         QObject::connect(s, &Session::listChanged,
-                         [this](ListChange c) { heard.append(c == ListChange::Rebuilt ? "<rebuilt>" : "<sorted>"); });
+                         [this](ListChange c) { heard.append(QStringList{"<rebuilt>", "<sorted>", "<renewed>"}[int(c)]); });
+        QObject::connect(s, &Session::dayChanged, [this] { heard.append("<new day>"); });
     }
 
     QStringList heard; // every signal of the session, in order
@@ -130,6 +131,21 @@ TEST_F(SessionTest, ApplyingSavesAlwaysSwitchesAutostartOnlyWhenItsBoxChangedAnd
     t.session.applyPreferences(w);
     const QString exec = "\nExec=" + t.paths.programPath + " /I " + t.iniPath() + "\n";
     EXPECT_TRUE(t.folder.read(t.paths.autostartEntry()).contains(exec.toUtf8()));
+}
+
+// Hours later, or the next morning after a sleep: only the date counts.
+TEST_F(SessionTest, ANewDayResolvesTheEventsAgainWithoutReadingTheFiles)
+{
+    t.configureDataFile(t.writeDataFile("family.txt", Family));
+    t.session.loadConfiguration();
+    EXPECT_FALSE(t.session.checkForNewDay()); // nothing resolved yet
+    t.session.reloadDataFiles();
+    heard.clear();
+    t.session.clock().setNow(QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
+    EXPECT_TRUE(t.session.checkForNewDay() && !t.session.checkForNewDay());
+    EXPECT_EQ(heard.first(3) + heard.last(3), QStringList({"<busy>", "<about to change>", "calculating dates, ages, etc...",
+                                                           "<renewed>", "<idle>", "<new day>"}));
+    EXPECT_EQ(t.session.list().text(0, TimeLeftColumn), u"-3"); // Bob's, on the 4th
 }
 
 } // namespace

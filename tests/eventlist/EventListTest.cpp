@@ -1,5 +1,7 @@
 #include "eventlist/EventList.h"
 
+#include "eventlist/DueEvents.h"
+
 #include "events/OccurrenceResolver.h"
 
 #include <QStringList>
@@ -121,6 +123,17 @@ TEST_F(EventListTest, AnEmptyListHasOneEmptyRow)
     rebuild();
     EXPECT_EQ(list.rowCount(), 1);
     EXPECT_EQ(rows(), QStringList({" |1|one"}));
+}
+
+// Due are today and the seven days after it, bad dates left out.
+TEST_F(EventListTest, DueEventsAreTodaysAndTheNextWeeks)
+{
+    read("05/12/XXXX today\n5/12/1990 today\n12/12/XXXX in a week\n13/12/XXXX later\n04/12/XXXX yesterday\n"
+         "99/12/XXXX bad\n04/12/2026 /A gone\n");
+    rebuild();
+    EXPECT_EQ(dueText(countDue(table)), QStringLiteral("2 events today, 1 in the next week"));
+    EXPECT_EQ(dueText({0, 0}), QStringLiteral("No events in the next week"));
+    EXPECT_EQ(dueText({1, 0}), QStringLiteral("1 event today")); // the next week's alone: MainWindowTest
 }
 
 TEST(OrdinalSuffixTest, Suffixes)

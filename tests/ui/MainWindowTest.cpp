@@ -1,20 +1,25 @@
 #include "ui/main/MainWindow.h"
 
+#include "app/LiveUpdates.h"
 #include "config/ConfigFile.h"
 #include "support/TestSession.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
+#include "ui/preferences/PreferencesDialog.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 
 namespace nudgely {
 namespace {
+
+using namespace std::chrono_literals;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -34,13 +39,20 @@ protected:
         reopen();
     }
     // The model is checked for consistency through all a test does, from the first load on.
-    void reopen()
+    // With tray, on a desktop that has a notification area.
+    void reopen(bool tray = false)
     {
         tester.reset();
         window.reset();
         window = std::make_unique<MainWindow>(env.session);
         tester.emplace(model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        window->setTrayAvailable(tray);
         window->load();
+    }
+    void saveByRename(const QByteArray &bytes) const // as editors save: a new file renamed over the old
+    {
+        env.folder.write(family + u'~', bytes);
+        std::filesystem::rename((family + u'~').toStdString(), family.toStdString());
     }
     QString ini(const char *key) const
     {
@@ -55,12 +67,22 @@ protected:
     QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
     QString status() const { return window->statusLabel()->text(); }
     QAbstractItemModel *model() const { return window->listView()->model(); }
-    QStringList descriptions() const
+    QStringList texts(int column) const
     {
         QStringList list;
         for (int row = 0; row < model()->rowCount(); ++row)
-            list.append(model()->index(row, DescriptionColumn).data().toString());
+            list.append(model()->index(row, column).data().toString());
         return list;
+    }
+    QStringList descriptions() const { return texts(DescriptionColumn); }
+    // Where the user is in the list: current cell, selection, scroll bars.
+    QString place() const
+    {
+        const QTableView *view = window->listView();
+        QString text = QStringLiteral("%1,%2 ").arg(view->currentIndex().row()).arg(view->currentIndex().column());
+        for (const QModelIndex &index : view->selectionModel()->selectedIndexes())
+            text += QStringLiteral("%1,%2 ").arg(index.row()).arg(index.column());
+        return text + QStringLiteral("@%1,%2").arg(view->horizontalScrollBar()->value()).arg(view->verticalScrollBar()->value());
     }
     QPoint cellCentre(int row, int column) const
     {
@@ -388,6 +410,100 @@ TEST_F(MainWindowTest, TheAboutBoxIsKeptUntilItsCloseBoxAndF1AndSearchOpenTheGui
     const auto next = [help] { return help->findNext(), help->browser()->textCursor().position(); };
     const int first = next(), second = next();
     EXPECT_TRUE(second > first && next() == first) << "the third goes round to the first again";
+}
+
+// Past midnight, or after a sleep, the day counts move on without reading the files, and the list
+// stays as the user left it. Off, neither the day nor the files are watched, until Apply.
+TEST_F(MainWindowTest, ANewDayMovesTheDayCountsOnWithoutReadingTheFilesAndKeepsThePlaceInTheList)
+{
+    QByteArray lines;
+    for (int day = 7; day <= 46; ++day) // 40 events, 2 to 41 days ahead
+        lines += QDate(2026, 12, day - 31 * (day > 31)).toString(u"dd/MM/").toLatin1() + "XXXX Day " +
+                 QByteArray::number(day) + '\n';
+    family = env.writeDataFile(QStringLiteral("days.txt"), lines);
+    open("Col4=9000\n[Reminders]\nUpdateAtMidnight=0\nReloadOnChange=0\n"); // wide enough to scroll
+    action("sortByDescriptionAction")->trigger();
+    QTableView *view = window->listView();
+    view->setCurrentIndex(model()->index(30, AgeColumn));
+    view->selectionModel()->select(QItemSelection(model()->index(29, AgeColumn), model()->index(31, TimeLeftColumn)),
+                                   QItemSelectionModel::ClearAndSelect);
+    view->horizontalScrollBar()->setValue(DescriptionColumn); // by columns: the current one out of sight
+    const QString before = place();
+    ASSERT_TRUE(before.contains(u"@4,") && !before.endsWith(u",0")); // scrolled both ways
+    const QStringList order = descriptions(), days = texts(TimeLeftColumn);
+    QStringList movedOn;
+    for (const QString &count : days)
+        movedOn.append(QString::number(count.toInt() - 1));
+
+    window->liveUpdates()->setIntervals(1ms, 1ms);
+    saveByRename("06/12/XXXX Not read\n");
+    env.session.clock().setNow(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1)));
+    QTest::qWait(200);
+    EXPECT_TRUE(texts(TimeLeftColumn) == days && descriptions() == order);
+    EXPECT_TRUE(window->liveUpdates()->watchedPaths().isEmpty() && !window->liveUpdates()->checkingDay());
+
+    PreferencesDialog *preferences = window->preferencesDialog();
+    preferences->fillFromSettings();
+    for (const char *box : {"updateAtMidnightCheck", "reloadOnChangeCheck"})
+        preferences->findChild<QCheckBox *>(box)->click();
+    preferences->findChild<QPushButton *>("applyButton")->click(); // at once
+    EXPECT_EQ(window->liveUpdates()->watchedPaths().size(), 2); // the file and its folder
+    ASSERT_TRUE(QTest::qWaitFor([&] { return texts(TimeLeftColumn) == movedOn; }, 2000));
+    EXPECT_EQ(descriptions(), order);
+    EXPECT_EQ(place(), before);
+}
+
+TEST_F(MainWindowTest, ADataFileSavedOrDeletedIsReadAgainAtOnceKeepingThePlaceInTheList)
+{
+    open();
+    action("sortByDescriptionAction")->trigger();
+    window->listView()->setCurrentIndex(model()->index(2, AgeColumn));
+    saveByRename("04/12/1990 Bob's birthday\r\n05/12/1990 Ann's birthday\r\n06/12/1990 Cleo's birthday\r\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return descriptions() == QStringList({"Ann's birthday", "Bob's birthday", "Cleo's birthday"}); }, 2000));
+    EXPECT_EQ(place(), QStringLiteral("2,2 2,2 @0,0"));
+    // Written in place after that, the new file is watched too.
+    env.folder.write(family, "07/12/1990 Dan's birthday\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return descriptions() == QStringList{"Dan's birthday"}; }, 2000));
+
+    QFile::remove(family);
+    const QLabel *problems = window->findChild<QLabel *>("problemsLabel");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return problems->isVisibleTo(window.get()); }, 2000));
+    EXPECT_EQ(problems->toolTip(), "Data files not read, or not whole:\n" + family + ": No such file or directory");
+    saveByRename("07/12/1990 Dan's birthday\r\n"); // and back
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !problems->isVisibleTo(window.get()); }, 2000));
+}
+
+TEST_F(MainWindowTest, KeptInTheNotificationAreaClosingHidesTheWindowAndTheIconsMenuShowsReloadsAndQuits)
+{
+    env.configureDataFile(family, "[Reminders]\nKeepInTray=1\n");
+    reopen(true);
+    const QSystemTrayIcon *tray = window->trayIcon();
+    ASSERT_TRUE(tray && tray->isVisible() && tray->toolTip() == u"1 event today, 1 in the next week");
+    EXPECT_FALSE(window->close() || window->isVisible());
+    Q_EMIT window->trayIcon()->activated(QSystemTrayIcon::Trigger); // a click on the icon
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(window->listView(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    action("trayShowAction")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    window->hide();
+    env.writeDataFile(QStringLiteral("family.txt"), "06/12/1990 Cleo's birthday\r\n");
+    action("trayReloadAction")->trigger();
+    EXPECT_EQ(descriptions() << tray->toolTip(), QStringList({"Cleo's birthday", "1 event in the next week"}));
+    action("trayQuitAction")->trigger(); // stores the geometry as closing did
+    EXPECT_EQ(ini("frmWidth"), "7185");
+
+    // Turned off from the icon's menu while hidden: the window comes back, and closing ends.
+    reopen(true);
+    window->hide();
+    QTimer::singleShot(0, window.get(), [this] {
+        window->preferencesDialog()->findChild<QCheckBox *>("keepInTrayCheck")->click();
+        window->preferencesDialog()->findChild<QPushButton *>("okButton")->click();
+    });
+    action("trayPreferencesAction")->trigger();
+    EXPECT_TRUE(window->isVisible() && !window->trayIcon()->isVisible());
+    EXPECT_TRUE(window->close());
 }
 
 } // namespace

@@ -357,5 +357,26 @@ TEST(PreferencesDialogTest, OkInTheFontDialogWithoutAChangeKeepsTheStoredFace)
     }
 }
 
+TEST(PreferencesDialogTest, TheRemindersPageShowsItsSectionAndApplyStoresItsControls)
+{
+    Preferences p(1, "[Reminders]\nDaysAhead=90\nKeepInTray=1\n");
+    const std::initializer_list<const char *> boxes{"notifyCheck", "keepInTrayCheck", "updateAtMidnightCheck",
+                                                    "reloadOnChangeCheck"};
+    EXPECT_EQ(p.states(boxes) + QString::number(p.control<QSpinBox>("daysAheadSpin")->value()), u"111160");
+    // This platform has no notification area: the box keeps what was stored, and says why.
+    EXPECT_EQ(p.states({"daysAheadSpin", "keepInTrayCheck"}, true), u"10");
+    EXPECT_EQ(p.control<QWidget>("keepInTrayCheck")->toolTip(), u"this desktop has no notification area");
+    p.control<QSpinBox>("daysAheadSpin")->setValue(0);
+    p.dialog->setTrayAvailable(true);
+    for (const char *box : boxes)
+        p.click(box);
+    EXPECT_EQ(p.states({"daysAheadSpin"}, true), u"0"); // no notification, no days to set
+    p.click("applyButton");
+    QString stored;
+    for (const char *key : {"Notify", "DaysAhead", "KeepInTray", "UpdateAtMidnight", "ReloadOnChange"})
+        stored += p.ini("Reminders", key);
+    EXPECT_EQ(stored, u"00000");
+}
+
 } // namespace
 } // namespace nudgely

@@ -1,7 +1,9 @@
 #include "ui/main/MainWindow.h"
 
+#include "app/LiveUpdates.h"
 #include "app/Session.h"
 #include "app/Version.h"
+#include "eventlist/DueEvents.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/common/ListFont.h"
@@ -18,10 +20,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -80,15 +84,18 @@ MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *p
 
     connect(listView_, &TableView::pressed, this, &MainWindow::listPressed);
     connect(listView_, &TableView::released, this, &MainWindow::listReleased);
-    // Escape ends the program wherever the focus is within the window.
+    // Escape closes the window wherever the focus is within it.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, &MainWindow::exitProgram);
+    connect(escape, &QShortcut::activated, this, [this] { keptInTray() ? hide() : exitProgram(); });
 
     connect(&session, &Session::statusMessage, this, &MainWindow::showStatus);
     connect(&session, &Session::busyChanged, this, &MainWindow::setBusy);
     connect(&session, &Session::listAboutToChange, this, &MainWindow::listChanging);
     connect(&session, &Session::listChanged, this, &MainWindow::listChanged);
+
+    live_ = new LiveUpdates(session_, this);
+    trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
 
     settleTimer_ = new QTimer(this);
     settleTimer_->setSingleShot(true);
@@ -101,6 +108,15 @@ MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *p
 MainWindow::~MainWindow()
 {
     setBusy(false);
+    if (keptInTray())
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+}
+
+void MainWindow::setTrayAvailable(bool available)
+{
+    trayAvailable_ = available;
+    if (preferences_)
+        preferences_->setTrayAvailable(available);
 }
 
 PreferencesDialog *MainWindow::preferencesDialog() const
@@ -231,6 +247,58 @@ void MainWindow::load()
 
     session_.reloadDataFiles();
     fitColumns(setTwips_.columnStored);
+    followReminders();
+}
+
+void MainWindow::followReminders()
+{
+    live_->followSettings();
+    const bool inTray = trayAvailable_ && session_.reminders().keepInTray != 0;
+    if (inTray && !tray_)
+        createTrayIcon();
+    if (!tray_)
+        return;
+    tray_->setVisible(inTray);
+    // While the window hides in the notification area, closing a dialog is no reason to end.
+    QGuiApplication::setQuitOnLastWindowClosed(!inTray);
+    if (!inTray && !isVisible() && !closed_)
+        show(); // else it could not be reached again
+}
+
+void MainWindow::createTrayIcon()
+{
+    tray_ = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/nudgely.svg")), this);
+    tray_->setObjectName(QStringLiteral("trayIcon"));
+    auto *menu = new QMenu(this); // the icon does not own its menu
+    menu->setObjectName(QStringLiteral("trayMenu"));
+    connect(addMenuItem(menu, "trayShowAction", QStringLiteral("&Show")), &QAction::triggered, this,
+            &MainWindow::showFromTray);
+    connect(addMenuItem(menu, "trayReloadAction", QStringLiteral("&Reload All Datafiles")), &QAction::triggered, this,
+            &MainWindow::reloadDataFiles);
+    connect(addMenuItem(menu, "trayPreferencesAction", QStringLiteral("&Preferences...")), &QAction::triggered, this,
+            &MainWindow::showPreferences);
+    menu->addSeparator();
+    connect(addMenuItem(menu, "trayQuitAction", QStringLiteral("&Quit")), &QAction::triggered, this,
+            &MainWindow::exitProgram);
+    tray_->setContextMenu(menu);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            showFromTray();
+    });
+    tray_->setToolTip(dueText(countDue(session_.table())));
+}
+
+bool MainWindow::keptInTray() const
+{
+    return tray_ && tray_->isVisible();
+}
+
+void MainWindow::showFromTray()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::showStatus(const QString &message)
@@ -255,18 +323,47 @@ void MainWindow::listChanging()
 {
     const QModelIndex current = listView_->currentIndex();
     currentBeforeChange_ = current.isValid() ? QPoint(current.column(), current.row()) : QPoint(DateColumn, 0);
+    selectionBeforeChange_.clear();
+    for (const QItemSelectionRange &range : listView_->selectionModel()->selection())
+        selectionBeforeChange_.append(QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom())));
+    scrollBeforeChange_ = QPoint(listView_->horizontalScrollBar()->value(), listView_->verticalScrollBar()->value());
 }
 
 void MainWindow::listChanged(ListChange change)
 {
     setWindowTitle(session_.list().caption());
     showProblems();
+    if (tray_)
+        tray_->setToolTip(dueText(countDue(session_.table())));
+    if (change == ListChange::Renewed) {
+        keepPlaceInList();
+        return;
+    }
     // A rebuilt list starts at its first date; a sorted one keeps the current cell's place
     // while the rows under it have moved.
     const QPoint cell = change == ListChange::Rebuilt ? QPoint(DateColumn, 0) : currentBeforeChange_;
     const QModelIndex index = model_->index(qMin(cell.y(), model_->rowCount() - 1), cell.x());
     listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     showSortMarks();
+}
+
+void MainWindow::keepPlaceInList()
+{
+    // Renewed by itself, the list stays where the user left it: current cell, selection and
+    // scrolling, as far as its rows still reach.
+    const int lastRow = model_->rowCount() - 1;
+    QItemSelectionModel *selection = listView_->selectionModel();
+    selection->setCurrentIndex(model_->index(qMin(currentBeforeChange_.y(), lastRow), currentBeforeChange_.x()),
+                               QItemSelectionModel::NoUpdate);
+    QItemSelection kept;
+    for (const QRect &block : std::as_const(selectionBeforeChange_)) {
+        if (block.top() <= lastRow)
+            kept.select(model_->index(block.top(), block.left()), model_->index(qMin(block.bottom(), lastRow), block.right()));
+    }
+    selection->select(kept, QItemSelectionModel::ClearAndSelect);
+    listView_->doItemsLayout(); // the scroll bars' ranges for the new rows
+    listView_->horizontalScrollBar()->setValue(scrollBeforeChange_.x());
+    listView_->verticalScrollBar()->setValue(scrollBeforeChange_.y());
 }
 
 void MainWindow::applyListFont()
@@ -285,9 +382,11 @@ void MainWindow::ensurePreferences()
     if (preferences_)
         return;
     preferences_ = new PreferencesDialog(session_, dialogs_, this);
+    preferences_->setTrayAvailable(trayAvailable_);
     connect(preferences_, &PreferencesDialog::applied, this, [this](const ApplyOutcome &outcome) {
         if (outcome.redisplayNeeded)
             applyListFont();
+        followReminders(); // its settings at once, and the data files as they now are
     });
     connect(preferences_, &PreferencesDialog::centreWindowRequested, this, &MainWindow::centreOnScreen);
     connect(preferences_, &PreferencesDialog::defaultWindowSizeRequested, this, &MainWindow::resetWindowSize);
@@ -520,6 +619,11 @@ void MainWindow::storeGeometry()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (keptInTray() && !quitting_) {
+        event->ignore();
+        hide();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         storeGeometry();
@@ -533,6 +637,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::exitProgram()
 {
+    quitting_ = true;
     close();
     QCoreApplication::quit();
 }

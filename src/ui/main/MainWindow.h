@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QSystemTrayIcon;
 class QTimer;
 
 namespace nudgely {
@@ -17,6 +18,7 @@ namespace nudgely {
 class AboutDialog;
 class EventListModel;
 class HelpWindow;
+class LiveUpdates;
 class PreferencesDialog;
 class PreferencesDialogs;
 class Session;
@@ -24,7 +26,8 @@ enum class ListChange;
 enum class SortKey;
 
 // The main window: the events list, its menus and its status bar. Its load drives the start
-// of a run; closing it stores its geometry and ends the program.
+// of a run; closing it stores its geometry and ends the program, unless Nudgely is kept in
+// the notification area, where closing only hides it.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -36,6 +39,9 @@ public:
     // The start of a run: the configuration, the stored geometry, the window shown, then the
     // events read and listed.
     void load();
+    // Whether the desktop shows a notification area; asked of the platform unless set before
+    // the load.
+    void setTrayAvailable(bool available);
 
     TableView *listView() const { return listView_; }
     EventListModel *listModel() const { return model_; }
@@ -47,6 +53,9 @@ public:
     // The About box and the help window, once opened.
     AboutDialog *aboutDialog() const;
     HelpWindow *helpWindow() const;
+    LiveUpdates *liveUpdates() const { return live_; }
+    // The notification area's icon, once it was wanted.
+    QSystemTrayIcon *trayIcon() const { return tray_; }
 
 public Q_SLOTS:
     void refreshList();
@@ -64,6 +73,8 @@ public Q_SLOTS:
     void showAbout();
     // Closes the window (which stores its geometry) and ends the program.
     void exitProgram();
+    // Brings the window back from the notification area.
+    void showFromTray();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -81,6 +92,10 @@ private:
     void setBusy(bool busy);
     void listChanging();
     void listChanged(ListChange change);
+    void keepPlaceInList();
+    void followReminders();
+    void createTrayIcon();
+    bool keptInTray() const;
     void applyListFont();
     void showSortMarks();
     void applyStoredGeometry();
@@ -114,6 +129,10 @@ private:
     QPointer<PreferencesDialog> preferences_;
     QPointer<AboutDialog> about_;
     QPointer<HelpWindow> help_;
+    LiveUpdates *live_ = nullptr;
+    QSystemTrayIcon *tray_ = nullptr;
+    bool trayAvailable_ = false;
+    bool quitting_ = false;
 
     int twipsPerPixel_ = 15;
     SizeBounds sizeBounds_;
@@ -135,6 +154,8 @@ private:
     bool closed_ = false;
     bool busy_ = false;
     QPoint currentBeforeChange_; // column, row
+    QList<QRect> selectionBeforeChange_; // columns and rows of each block
+    QPoint scrollBeforeChange_;
     ListPlace pressedPlace_;
 };
 

@@ -8,12 +8,14 @@
 #include "ui/preferences/DateFormatPage.h"
 #include "ui/preferences/EditorPage.h"
 #include "ui/preferences/EventsPage.h"
+#include "ui/preferences/RemindersPage.h"
 #include "ui/preferences/WindowsPage.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -32,11 +34,14 @@ PreferencesDialog::PreferencesDialog(Session &session, PreferencesDialogs *dialo
     events_ = new EventsPage(dialogs_, tabs_);
     windows_ = new WindowsPage(tabs_);
     editor_ = new EditorPage(session, dialogs_, tabs_);
+    reminders_ = new RemindersPage(tabs_);
+    reminders_->setTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
     tabs_->addTab(dataFiles_, QStringLiteral("Data Files "));
     tabs_->addTab(dateFormat_, QStringLiteral("Date Format "));
     tabs_->addTab(events_, QStringLiteral("Events "));
     tabs_->addTab(windows_, QStringLiteral("Windows "));
     tabs_->addTab(editor_, QStringLiteral("Data File Editor "));
+    tabs_->addTab(reminders_, QStringLiteral("Reminders "));
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -115,6 +120,7 @@ void PreferencesDialog::fillFromSettings()
                   s.missedLength);
     editor_->fill(s.useDefaultEditor == 1, s.editorPath, s.multiFile != 0);
     windows_->fill(s.centre == 1, s.autoStart);
+    reminders_->fill(session_.reminders());
     events_->setWorkingFont(s.fontName, s.fontSize, s.fontStyle & 1, s.fontStyle & 2);
 }
 
@@ -147,13 +153,18 @@ WorkingPreferences PreferencesDialog::working() const
     w.fontSize = events_->fontSize();
     w.bold = events_->fontBold();
     w.italic = events_->fontItalic();
-    w.reminders = session_.reminders(); // no page shows them yet: kept as they are
+    w.reminders = reminders_->reminders();
     return w;
 }
 
 void PreferencesDialog::setListFont(const QFont &font)
 {
     dataFiles_->setListFont(font);
+}
+
+void PreferencesDialog::setTrayAvailable(bool available)
+{
+    reminders_->setTrayAvailable(available);
 }
 
 void PreferencesDialog::apply()

@@ -13,10 +13,11 @@ class DataFilesPage;
 class DateFormatPage;
 class EditorPage;
 class EventsPage;
+class RemindersPage;
 class Session;
 class WindowsPage;
 
-// The preferences dialog: five pages of working values that reach the settings only with
+// The preferences dialog: six pages of working values that reach the settings only with
 // Apply or OK. It keeps its position; the close box unloads it.
 class PreferencesDialog final : public QDialog {
     Q_OBJECT
@@ -32,6 +33,8 @@ public:
     // What the controls hold, as Apply takes it.
     WorkingPreferences working() const;
     void setListFont(const QFont &font);
+    // Whether the desktop has a notification area for Nudgely to stay in.
+    void setTrayAvailable(bool available);
     // Stores the dialog's position; it runs once, when the dialog goes.
     void storePosition();
 
@@ -41,6 +44,7 @@ public:
     EventsPage *eventsPage() const { return events_; }
     WindowsPage *windowsPage() const { return windows_; }
     EditorPage *editorPage() const { return editor_; }
+    RemindersPage *remindersPage() const { return reminders_; }
 
 public Q_SLOTS:
     void apply();
@@ -71,6 +75,7 @@ private:
     EventsPage *events_ = nullptr;
     WindowsPage *windows_ = nullptr;
     EditorPage *editor_ = nullptr;
+    RemindersPage *reminders_ = nullptr;
     // The position as read, kept while the dialog has not moved, so that nothing drifts.
     double setLeftTwips_ = 0;
     double setTopTwips_ = 0;

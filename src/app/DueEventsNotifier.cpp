@@ -1,6 +1,7 @@
 #include "app/DueEventsNotifier.h"
 
 #include "app/Session.h"
+#include "events/OccurrenceResolver.h"
 
 namespace nudgely {
 
@@ -8,8 +9,13 @@ std::optional<DueNotice> sessionDueNotice(Session &session)
 {
     if (session.reminders().notify != 1)
         return std::nullopt;
-    return dueNotice(session.table(), session.clock().today(), session.reminders().daysAhead,
-                     session.settings().appendToAge == 1);
+    const QDate today = session.clock().today();
+    if (session.resolvedFor() == today)
+        return dueNotice(session.table(), today, session.reminders().daysAhead, session.settings().appendToAge == 1);
+    // The list stays on the day it was made for (no update at midnight); the notice tells of today.
+    EventTable table = session.table().copy();
+    resolveEvents(table, session.dateFormat(), today);
+    return dueNotice(table, today, session.reminders().daysAhead, session.settings().appendToAge == 1);
 }
 
 DueEventsNotifier::DueEventsNotifier(Session &session, QObject *parent) : QObject(parent), session_(session)

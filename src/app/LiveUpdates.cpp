@@ -36,7 +36,8 @@ void LiveUpdates::setIntervals(std::chrono::milliseconds dayCheck, std::chrono::
 void LiveUpdates::followSettings()
 {
     following_ = true;
-    if (!session_.reminders().updateAtMidnight)
+    // A new day renews the list, or brings the day's notification, or both.
+    if (!session_.reminders().updateAtMidnight && !session_.reminders().notify)
         dayTimer_.stop();
     else if (!dayTimer_.isActive())
         dayTimer_.start();

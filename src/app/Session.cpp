@@ -70,9 +70,15 @@ QString Session::summaryText() const
 void Session::resolve()
 {
     showStatus(QStringLiteral("calculating dates, ages, etc..."));
-    const auto format = DateFormat::fromSettings(settings_.delimiter, settings_.dayPos, settings_.monthPos);
     resolvedFor_ = clock_.today();
-    resolveEvents(table_, format, resolvedFor_);
+    if (!daySeen_.isValid())
+        daySeen_ = resolvedFor_;
+    resolveEvents(table_, dateFormat(), resolvedFor_);
+}
+
+DateFormat Session::dateFormat() const
+{
+    return DateFormat::fromSettings(settings_.delimiter, settings_.dayPos, settings_.monthPos);
 }
 
 void Session::rebuildList()
@@ -115,14 +121,21 @@ void Session::reloadChangedDataFiles()
 
 bool Session::checkForNewDay()
 {
-    if (!resolvedFor_.isValid() || clock_.today() == resolvedFor_)
+    const QDate today = clock_.today();
+    if (!resolvedFor_.isValid())
         return false;
-    Q_EMIT busyChanged(true);
-    Q_EMIT listAboutToChange();
-    resolve();
-    rebuildList();
-    Q_EMIT listChanged(ListChange::Renewed);
-    Q_EMIT busyChanged(false);
+    const bool renew = reminders_.updateAtMidnight == 1 && today != resolvedFor_;
+    if (renew) {
+        Q_EMIT busyChanged(true);
+        Q_EMIT listAboutToChange();
+        resolve();
+        rebuildList();
+        Q_EMIT listChanged(ListChange::Renewed);
+        Q_EMIT busyChanged(false);
+    }
+    if (today == daySeen_)
+        return renew;
+    daySeen_ = today;
     Q_EMIT dayChanged();
     return true;
 }

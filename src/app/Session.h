@@ -10,6 +10,7 @@
 #include "eventlist/EventList.h"
 #include "eventlist/Sorting.h"
 #include "events/Clock.h"
+#include "events/DateFormat.h"
 #include "events/EventTable.h"
 
 #include <QObject>
@@ -44,8 +45,9 @@ public:
     void reloadDataFiles();
     // The same for data files changed on disk: the list is renewed.
     void reloadChangedDataFiles();
-    // When today is no longer the day the events were resolved for, they are resolved for it
-    // and the list renewed, without reading the files. Says whether it was.
+    // With the update at midnight on, when today is no longer the day the events were resolved
+    // for, they are resolved for it and the list renewed, without reading the files. A new day
+    // is told of once, renewed or not. Says whether either happened.
     bool checkForNewDay();
     // The list rebuilt from the events as last resolved, by the current settings.
     void refresh();
@@ -77,6 +79,9 @@ public:
     Clock &clock() { return clock_; }
     const Settings &settings() const { return settings_; }
     const ReminderSettings &reminders() const { return reminders_; }
+    // The day the events were last resolved for; null before the first time.
+    const QDate &resolvedFor() const { return resolvedFor_; }
+    DateFormat dateFormat() const;
     const DataFileList &dataFiles() const { return files_; }
     const EventTable &table() const { return table_; }
     const EventList &list() const { return list_; }
@@ -120,6 +125,7 @@ private:
     SortOrder sortOrder_;
     std::vector<DataFileProblem> problems_;
     QDate resolvedFor_;
+    QDate daySeen_; // the last day told of, from the first resolving on
     bool configurationNamed_ = false;
     int filesNotRead_ = 0;
     int filesReadInPart_ = 0;

@@ -7,6 +7,16 @@
 
 namespace nudgely {
 
+EventTable EventTable::copy() const
+{
+    EventTable table;
+    table.texts_ = texts_; // shared, not copied, until either is changed
+    table.textsUsed_ = textsUsed_;
+    table.events_ = events_;
+    table.filesRead_ = filesRead_;
+    return table;
+}
+
 void EventTable::clear()
 {
     events_.clear();

@@ -54,6 +54,9 @@ public:
     EventTable &operator=(EventTable &&) = default;
     EventTable(const EventTable &) = delete;
     EventTable &operator=(const EventTable &) = delete;
+    // Only when asked for, as a copy is rarely wanted: to resolve the same events for
+    // another day while the table itself stays as it is.
+    EventTable copy() const;
 
     // Empties the table but keeps its memory for the next read.
     void clear();

@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "app/DueEventsNotifier.h"
 #include "config/ConfigFile.h"
 #include "config/LegacyMigration.h"
 #include "support/TestSession.h"
@@ -146,6 +147,18 @@ TEST_F(SessionTest, ANewDayResolvesTheEventsAgainWithoutReadingTheFiles)
     EXPECT_EQ(heard.first(3) + heard.last(3), QStringList({"<busy>", "<about to change>", "calculating dates, ages, etc...",
                                                            "<renewed>", "<idle>", "<new day>"}));
     EXPECT_EQ(t.session.list().text(0, TimeLeftColumn), u"-3"); // Bob's, on the 4th
+
+    // Without the update at midnight the list stays; the new day is still told of, and its
+    // notice is today's.
+    t.writeIni(t.readIni() + "[Reminders]\nUpdateAtMidnight=0\n");
+    t.session.loadConfiguration();
+    heard.clear();
+    t.session.clock().setNow(QDateTime(QDate(2028, 12, 3), QTime(0, 0, 5))); // back from a long sleep
+    EXPECT_TRUE(t.session.checkForNewDay());
+    EXPECT_EQ(heard, QStringList("<new day>"));
+    EXPECT_EQ(t.session.list().text(0, TimeLeftColumn), u"-3");
+    EXPECT_EQ(sessionDueNotice(t.session).value_or(DueNotice()).body,
+              u"Tomorrow: Bob's birthday (38th).\nIn 2 days: Ann's birthday (38th).");
 }
 
 } // namespace

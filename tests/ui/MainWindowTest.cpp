@@ -421,7 +421,7 @@ TEST_F(MainWindowTest, ANewDayMovesTheDayCountsOnWithoutReadingTheFilesAndKeepsT
         lines += QDate(2026, 12, day - 31 * (day > 31)).toString(u"dd/MM/").toLatin1() + "XXXX Day " +
                  QByteArray::number(day) + '\n';
     family = env.writeDataFile(QStringLiteral("days.txt"), lines);
-    open("Col4=9000\n[Reminders]\nUpdateAtMidnight=0\nReloadOnChange=0\n"); // wide enough to scroll
+    open("Col4=9000\n[Reminders]\nNotify=0\nUpdateAtMidnight=0\nReloadOnChange=0\n"); // wide enough to scroll
     action("sortByDescriptionAction")->trigger();
     QTableView *view = window->listView();
     view->setCurrentIndex(model()->index(30, AgeColumn));

@@ -42,6 +42,7 @@ int runWindow(int argc, char **argv, const ProgramOptions &options)
     });
     // Once the event loop runs: the window is up before the bus is spoken to.
     QTimer::singleShot(0, &notifier, &DueEventsNotifier::notifyDueEvents);
+    QObject::connect(&session, &Session::dayChanged, &notifier, &DueEventsNotifier::notifyDueEvents);
     return app.exec();
 }
 

@@ -107,12 +107,22 @@ TEST_F(DesktopNotificationsTest, NotifyShowsWhatIsDueAndSaysWhenNoServiceShowedI
     env.configureDataFile(family, "[Reminders]\nDaysAhead=0\n");
     EXPECT_EQ(run({"--notify"}), 0);
     EXPECT_EQ(service.calls, QStringList("Nudgely|0|nudgely||nudgely|-1|Nudgely: 2 events today|" + Today));
+    // Many due: eight named, the rest counted. Turned off: nothing sent.
+    env.configureDataFile(env.writeDataFile("many.txt", QByteArray("06/12/XXXX Fair\n").repeated(11)));
+    EXPECT_EQ(run({"--notify"}), 0);
+    EXPECT_EQ(service.calls.value(1), "Nudgely|0|nudgely||nudgely|-1|Nudgely: 11 events in the next 3 days|Tomorrow: Fair" +
+                                          QString(", Fair").repeated(7) + ".\nAnd 3 more.");
+    env.configureDataFile(family, "[Reminders]\nNotify=0\n");
+    EXPECT_EQ(run({"--notify"}), 0);
+    EXPECT_EQ(service.calls.size(), 2);
 
+    env.configureDataFile(family);
     service.bus.unregisterService("org.freedesktop.Notifications");
     EXPECT_EQ(run({"--notify"}), 1);
     EXPECT_EQ(err, QStringLiteral("nudgely: no notification shown: no desktop notification service "
                                   "(org.freedesktop.Notifications) is running on the session bus\n"));
     // Nothing due, or turned off: nothing is sent, so nothing fails.
+    env.configureDataFile(family, "[Reminders]\nDaysAhead=0\n");
     EXPECT_EQ(run({"--notify", "--today=2026-12-06"}), 0);
     env.configureDataFile(family, "[Reminders]\nNotify=0\n");
     EXPECT_EQ(run({"--notify"}), 0);

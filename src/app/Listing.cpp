@@ -1,8 +1,12 @@
 #include "app/Listing.h"
 
 #include "app/DueEventsNotifier.h"
+#include "app/IcsWriter.h"
 #include "app/Session.h"
 #include "app/Startup.h"
+#include "eventlist/CsvWriter.h"
+#include "eventlist/JsonWriter.h"
+#include "eventlist/TsvWriter.h"
 #include "text/ErrorText.h"
 
 #include <QCoreApplication>
@@ -37,11 +41,25 @@ void printProblems(const Session &session, std::FILE *err)
 
 } // namespace
 
-int printEventList(const Session &session, std::FILE *out, std::FILE *err)
+int printEventList(const Session &session, std::FILE *out, std::FILE *err, ListFormat format)
 {
-    const EventList &list = session.list();
-    const QStringList lines = list.lines(0, list.rowCount() - 1, DateColumn, DescriptionColumn, true);
-    const QByteArray text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    QByteArray text;
+    IcsCalendar calendar;
+    switch (format) {
+    case ListFormat::Tsv:
+        text = tsvText(session.list());
+        break;
+    case ListFormat::Csv:
+        text = csvText(session.list());
+        break;
+    case ListFormat::Json:
+        text = jsonText(session.list(), session.dataFiles());
+        break;
+    case ListFormat::Ics:
+        calendar = icsCalendar(session.table(), session.dateFormat(), session.dataFiles(), session.resolvedFor());
+        text = calendar.text;
+        break;
+    }
     errno = 0;
     const std::size_t written = std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
     // A closed or full output must not look like a list printed whole.
@@ -49,6 +67,13 @@ int printEventList(const Session &session, std::FILE *out, std::FILE *err)
                           ? (errno != 0 ? errno : EIO)
                           : 0;
     printProblems(session, err);
+    if (calendar.badDates > 0)
+        std::fprintf(err, "nudgely: %s left out of the calendar\n",
+                     pluraliseCount(calendar.badDates, QStringLiteral("bad date")).toUtf8().constData());
+    if (calendar.noRule > 0)
+        std::fprintf(err, "nudgely: %s left out of the calendar: a weekday counted past the fifth week has no "
+                          "calendar rule\n",
+                     pluraliseCount(calendar.noRule, QStringLiteral("event")).toUtf8().constData());
     std::fprintf(err, "%s\n", session.summaryText().toUtf8().constData());
     return error;
 }
@@ -68,6 +93,7 @@ Session *loadWithoutWindow(const ProgramOptions &options, MessagePresenter &mess
     }
     auto *session = new Session(paths, *configPath, messages);
     session->clock().setToday(options.today);
+    session->setListPeriod({options.days, options.past});
     // The run goes on all the same: the settings were read, only a write failed.
     status = session->loadConfiguration() ? 0 : ExitConfigurationProblem;
     session->reloadDataFiles();
@@ -85,7 +111,7 @@ int runListing(int argc, char **argv, const ProgramOptions &options)
     const Session *session = loadWithoutWindow(options, messages, status);
     if (!session)
         return status;
-    int error = printEventList(*session, stdout, stderr);
+    int error = printEventList(*session, stdout, stderr, options.format);
     if (outputClosed)
         error = EBADF;
     if (error != 0) {

@@ -13,10 +13,11 @@ inline constexpr int ExitOutputFailure = 1;
 inline constexpr int ExitNotShown = 1; // no notification service could be reached
 inline constexpr int ExitConfigurationProblem = 2;
 
-// Every row of the list, header first, cells joined by tabs, each row ending in LF; each
-// data file's problems ("nudgely: PATH: reason") and the summary go to err. 0, or the errno
-// value that stopped writing the list.
-int printEventList(const Session &session, std::FILE *out, std::FILE *err);
+// The list in the format asked for (tsv: every row, header first, cells joined by tabs, each
+// row ending in LF; ics: every event of the data files); each data file's problems
+// ("nudgely: PATH: reason") and the summary go to err, and for ics what was left out. 0, or
+// the errno value that stopped writing the list.
+int printEventList(const Session &session, std::FILE *out, std::FILE *err, ListFormat format = ListFormat::Tsv);
 
 // A run without a window: the start-up and the load chain as the window runs them, then the
 // list is printed. Returns the exit status.

@@ -16,6 +16,15 @@ QDate isoDate(const QString &text)
     return shape ? QDate::fromString(text, Qt::ISODate) : QDate();
 }
 
+// A count of days for --days and --past: a whole number from 0 to about a century.
+std::optional<int> dayCount(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    return ok && digits && value <= 36500 ? std::optional<int>(value) : std::nullopt;
+}
+
 } // namespace
 
 ProgramOptions parseProgramOptions(const QStringList &arguments)
@@ -41,16 +50,38 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({list, notify, today, help, version});
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption days(QStringLiteral("days"), QString(), QStringLiteral("N"));
+    const QCommandLineOption past(QStringLiteral("past"), QString(), QStringLiteral("N"));
+    parser.addOptions({list, notify, today, help, version, format, days, past});
 
     if (!parser.parse(own)) {
         options.error = parser.errorText();
         return options;
     }
-    options.list = parser.isSet(list);
+    options.list = parser.isSet(list) || parser.isSet(format) || parser.isSet(days) || parser.isSet(past);
     options.notify = parser.isSet(notify);
+    if (parser.isSet(format)) {
+        static constexpr std::pair<const char *, ListFormat> Formats[] = {
+            {"tsv", ListFormat::Tsv}, {"csv", ListFormat::Csv}, {"json", ListFormat::Json}, {"ics", ListFormat::Ics}};
+        const QString value = parser.value(format);
+        const auto *found = std::find_if(std::begin(Formats), std::end(Formats),
+                                         [&](const auto &known) { return value == QLatin1String(known.first); });
+        if (found == std::end(Formats))
+            options.error = QStringLiteral("--format is tsv, csv, json or ics, not \"%1\"").arg(value);
+        else
+            options.format = found->second;
+    }
+    for (const auto &[option, value] : {std::pair{&days, &options.days}, std::pair{&past, &options.past}}) {
+        if (!parser.isSet(*option))
+            continue;
+        *value = dayCount(parser.value(*option));
+        if (!*value)
+            options.error = QStringLiteral("--%1 needs a number of days from 0 to 36500, not \"%2\"")
+                                .arg(option->names().constFirst(), parser.value(*option));
+    }
     if (options.list && options.notify)
-        options.error = QStringLiteral("--list and --notify cannot be used together");
+        options.error = QStringLiteral("--list (or --format, --days, --past) and --notify cannot be used together");
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     if (parser.isSet(today)) {
@@ -74,6 +105,16 @@ QString programUsage(const QString &helpFile)
         "                      Nudgely.ini beside the program and in ~/.config/Nudgely\n"
         "  --list              print the events list to standard output instead of opening\n"
         "                      a window; the summary goes to standard error\n"
+        "  --format=FORMAT     with --list (which it implies): tsv, the grid as\n"
+        "                      tab-separated lines (the default); csv, comma-separated\n"
+        "                      values with a header row (RFC 4180); json, an array of\n"
+        "                      objects with typed fields; ics, an iCalendar file of every\n"
+        "                      event of the data files, recurring as Nudgely resolves them\n"
+        "  --days=N            list the events 0 to N days ahead instead of the configured\n"
+        "                      period ([Display] Filter and FilterLength); implies --list\n"
+        "  --past=N            also list events missed in the last N days, 0 for none,\n"
+        "                      instead of [Display] ShowMissed and MissedLength; implies\n"
+        "                      --list. Neither changes the configuration\n"
         "  --notify            show a desktop notification of the events due today and in\n"
         "                      the next days ([Reminders] DaysAhead), then exit; nothing\n"
         "                      is shown when nothing is due or [Reminders] Notify=0\n"

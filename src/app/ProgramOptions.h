@@ -4,7 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace nudgely {
+
+// What --list prints: the grid as tab-separated lines, comma-separated values, JSON, or an
+// iCalendar file of every event.
+enum class ListFormat { Tsv, Csv, Json, Ics };
 
 // The program's own "--" options; everything else is left, in order, for the start-up's
 // "/I FILE". A lone "--" ends the options.
@@ -14,6 +20,9 @@ struct ProgramOptions {
     bool help = false;
     bool version = false;
     QDate today;            // null unless --today was given
+    ListFormat format = ListFormat::Tsv; // --format; given, it implies --list
+    std::optional<int> days; // --days: look ahead this many days instead of FilterLength
+    std::optional<int> past; // --past: look back this many days instead of MissedLength
     QString error;          // a bad option; empty when all were understood
     QStringList arguments;  // what the start-up reads
 };

@@ -52,6 +52,8 @@ public:
     // The list rebuilt from the events as last resolved, by the current settings.
     void refresh();
     void sortBy(const SortOrder &order);
+    // A period for this run in place of the settings' own; never stored.
+    void setListPeriod(const ListPeriod &period) { period_ = period; }
 
     // Stores the preferences dialog's values, switches the autostart entry when its box
     // changed, saves the settings (whether anything changed or not) and reloads or
@@ -123,6 +125,7 @@ private:
     EventTable table_;
     EventList list_{table_};
     SortOrder sortOrder_;
+    ListPeriod period_;
     std::vector<DataFileProblem> problems_;
     QDate resolvedFor_;
     QDate daySeen_; // the last day told of, from the first resolving on

@@ -24,10 +24,34 @@ bool hadPreviousOccurrence(const Event &event)
     return event.oneOff || !event.age || *event.age >= 1;
 }
 
-bool inMissedWindow(const Event &event, const Settings &settings)
+// The settings' period, or the one given for this run.
+struct Period {
+    bool filter = true;
+    int daysAhead = 0;
+    bool showMissed = true;
+    int daysBack = 0;
+    bool hideUnknown = false;
+};
+
+Period periodFor(const Settings &settings, const ListPeriod &given)
 {
-    return settings.showMissed == 1 && !event.badDate && event.daysToLast <= 0 &&
-           event.daysToLast >= -int(settings.missedLength) && hadPreviousOccurrence(event);
+    Period period{settings.filter == 1, 7 * int(settings.filterLength), settings.showMissed == 1,
+                  int(settings.missedLength), settings.hideUnknown == 1};
+    if (given.daysAhead) {
+        period.filter = true;
+        period.daysAhead = *given.daysAhead;
+    }
+    if (given.daysBack) {
+        period.showMissed = *given.daysBack > 0;
+        period.daysBack = *given.daysBack;
+    }
+    return period;
+}
+
+bool inMissedWindow(const Event &event, const Period &period)
+{
+    return period.showMissed && !event.badDate && event.daysToLast <= 0 && event.daysToLast >= -period.daysBack &&
+           hadPreviousOccurrence(event);
 }
 
 QString captionFor(const Settings &settings)
@@ -45,33 +69,32 @@ QString captionFor(const Settings &settings)
 // Builds the rows, counting what it shows.
 class RowBuilder {
 public:
-    RowBuilder(const std::vector<Event> &events, const Settings &settings, const DataFileList &files,
+    RowBuilder(const std::vector<Event> &events, const Period &period, const DataFileList &files,
                std::vector<EventRow> &rows, ListSummary &summary)
-        : events_(events), settings_(settings), files_(files), rows_(rows), summary_(summary)
+        : events_(events), period_(period), files_(files), rows_(rows), summary_(summary)
     {
     }
 
     void addRows()
     {
-        const int futureDays = 7 * int(settings_.filterLength);
         for (int index = 0; index < static_cast<int>(events_.size()); ++index) {
             const Event &event = events_[static_cast<std::size_t>(index)];
             bool shown = false;
-            if (inMissedWindow(event, settings_)) {
+            if (inMissedWindow(event, period_)) {
                 addMissed(index);
                 ++summary_.displayed;
                 shown = true;
             }
-            if (settings_.filter == 1) {
+            if (period_.filter) {
                 if (!event.badDate) {
-                    if (event.daysToNext >= 0 && event.daysToNext <= futureDays && !shown) {
+                    if (event.daysToNext >= 0 && event.daysToNext <= period_.daysAhead && !shown) {
                         addNext(index);
                         ++summary_.displayed;
                     }
                 } else {
                     // An unreadable date is listed whatever the period, unless such dates are hidden.
                     ++summary_.badDates;
-                    if (settings_.hideUnknown == 0) {
+                    if (!period_.hideUnknown) {
                         addNext(index);
                         ++summary_.displayed;
                     }
@@ -79,7 +102,7 @@ public:
             } else if (!shown) {
                 if (event.badDate) {
                     ++summary_.badDates;
-                    if (settings_.hideUnknown == 0)
+                    if (!period_.hideUnknown)
                         ++summary_.displayed;
                 } else {
                     ++summary_.displayed;
@@ -106,7 +129,7 @@ private:
     void add(int index, DayNumber date, int dayCount, std::optional<int> age)
     {
         const Event &event = events_[static_cast<std::size_t>(index)];
-        if (settings_.hideUnknown == 1 && event.badDate)
+        if (period_.hideUnknown && event.badDate)
             return;
         EventRow row{index, date, dayCount, age, event.badDate, 0, 0};
         if (event.badDate) {
@@ -120,7 +143,7 @@ private:
     }
 
     const std::vector<Event> &events_;
-    const Settings &settings_;
+    const Period &period_;
     const DataFileList &files_;
     std::vector<EventRow> &rows_;
     ListSummary &summary_;
@@ -201,7 +224,7 @@ AgeText suffixedAge(int age)
 
 } // namespace
 
-void EventList::rebuild(const Settings &settings, const DataFileList &files)
+void EventList::rebuild(const Settings &settings, const DataFileList &files, const ListPeriod &period)
 {
     rows_.clear();
     summary_ = ListSummary();
@@ -212,7 +235,7 @@ void EventList::rebuild(const Settings &settings, const DataFileList &files)
     const QLocale locale;
     for (int day = 1; day <= 7; ++day)
         dayNames_[static_cast<std::size_t>(day - 1)] = locale.dayName(day, QLocale::ShortFormat);
-    RowBuilder(table_.events(), settings, files, rows_, summary_).addRows();
+    RowBuilder(table_.events(), periodFor(settings, period), files, rows_, summary_).addRows();
 }
 
 void EventList::sort(const SortOrder &order)

@@ -26,6 +26,14 @@ struct EventRow {
     qint32 background = 0;
 };
 
+// A period given for one run (--days, --past) in place of the settings' own: days ahead
+// lists only the events 0 to N days ahead, as Filter=1 with a length in days; days back
+// reaches back N days for missed events, as ShowMissed with MissedLength, 0 turning it off.
+struct ListPeriod {
+    std::optional<int> daysAhead;
+    std::optional<int> daysBack;
+};
+
 // What the status bar says after a rebuild.
 struct ListSummary {
     int events = 0;
@@ -43,7 +51,7 @@ public:
     explicit EventList(const EventTable &table) : table_(table) {}
 
     // Rows in table order, by the display settings and the files' colours.
-    void rebuild(const Settings &settings, const DataFileList &files);
+    void rebuild(const Settings &settings, const DataFileList &files, const ListPeriod &period = {});
     // Stable: rows equal on every key keep their order.
     void sort(const SortOrder &order);
 
@@ -59,6 +67,7 @@ public:
     // first when asked for.
     QStringList lines(int firstRow, int lastRow, int firstColumn, int lastColumn, bool withHeader) const;
 
+    const EventTable &table() const { return table_; }
     const ListSummary &summary() const { return summary_; }
     // "12 events in 2 datafiles, 1 bad date, 5 events displayed".
     QString summaryText() const;

@@ -71,6 +71,8 @@ public:
 
     QStringView date(const Event &event) const;
     QStringView description(const Event &event) const;
+    // The whole text of the file the event came from, lines as in the file.
+    QStringView fileText(const Event &event) const { return texts_[event.text]; }
 
 private:
     void append(int slot, QStringView text, const DataLine &line);

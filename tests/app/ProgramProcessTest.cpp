@@ -48,7 +48,8 @@ TEST_F(ProgramProcessTest, VersionHelpAndProblemsEndTheProgramWithTheirExitStatu
     EXPECT_EQ(run({"--version"}), 0);
     EXPECT_TRUE(out.startsWith(u"Nudgely version 1.4 rev 2")) << qPrintable(out);
     EXPECT_EQ(run({"--help"}), 0);
-    for (const char *option : {"/I", "--list", "--notify", "--today=YYYY-MM-DD", "--help", "--version"})
+    for (const char *option : {"/I", "--list", "--notify", "--today=YYYY-MM-DD", "--help", "--version", "--format=FORMAT",
+                               "--days=N", "--past=N", "csv", "json", "ics"})
         EXPECT_TRUE(out.contains(QLatin1String(option))) << option;
     const AppPaths program{QFileInfo(QStringLiteral(NUDGELY_EXECUTABLE)).absolutePath(), {}, {}, {}};
     EXPECT_TRUE(out.endsWith("\nThe user guide: " + program.helpFile() + "\n")) << qPrintable(out);

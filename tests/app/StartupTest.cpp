@@ -33,6 +33,18 @@ TEST(ProgramOptionsTest, OwnOptionsAreTakenOutTheRestKeepsItsOrderAndBadOnesAreE
         EXPECT_EQ(parsed({bad}), "error |") << bad; // and no date
 }
 
+TEST(ProgramOptionsTest, FormatAndPeriodImplyTheListAndTakeOnlyWhatTheyKnow)
+{
+    const auto o = parseProgramOptions({"--format=json", "--days=0", "--past=36500"});
+    EXPECT_TRUE(o.error.isEmpty() && o.list && o.format == ListFormat::Json && o.days == 0 && o.past == 36500);
+    EXPECT_EQ(parseProgramOptions({"--format=ics"}).format, ListFormat::Ics);
+    EXPECT_TRUE(parseProgramOptions({"--past=3"}).list);
+    for (const char *bad : {"--format=xml", "--format=CSV", "--format", "--days=-1", "--days=1w", "--days=",
+                            "--past=36501", "--past=+3"})
+        EXPECT_FALSE(parseProgramOptions({bad}).error.isEmpty()) << bad;
+    EXPECT_FALSE(parseProgramOptions({"--format=csv", "--notify"}).error.isEmpty());
+}
+
 struct Startup {
     std::optional<QString> settle(const QStringList &args) { return settleConfigurationFile(args, paths, messages); }
 

@@ -176,6 +176,7 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
         addText(vevent, icalproperty_new_description(note.toUtf8().constData()));
         addText(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(calendar.get(), vevent);
+        ++result.events;
     }
     char *text = icalcomponent_as_ical_string_r(calendar.get());
     result.text = QByteArray(text);

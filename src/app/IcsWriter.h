@@ -12,6 +12,7 @@ namespace nudgely {
 // An iCalendar file of every event of the data files, and what could not go into it.
 struct IcsCalendar {
     QByteArray text;
+    int events = 0;       // in the calendar
     int badDates = 0;     // left out: the date could not be resolved
     int noRule = 0;       // left out: a weekday rule counting past the fifth week
 };

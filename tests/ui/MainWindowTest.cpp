@@ -2,6 +2,7 @@
 
 #include "app/LiveUpdates.h"
 #include "config/ConfigFile.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestSession.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
@@ -44,7 +45,7 @@ protected:
     {
         tester.reset();
         window.reset();
-        window = std::make_unique<MainWindow>(env.session);
+        window = std::make_unique<MainWindow>(env.session, &dialogs);
         tester.emplace(model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         window->setTrayAvailable(tray);
         window->load();
@@ -136,6 +137,7 @@ protected:
 
     test::TestSession env;
     QString family;
+    test::ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> window;
     std::optional<QAbstractItemModelTester> tester; // gone before the window
     int twipsPerPixel = 15;
@@ -262,6 +264,25 @@ TEST_F(MainWindowTest, LoadListsTheEventsWithTheirTipsColoursAndAlignmentAndOnly
     QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_EQ(descriptions(), QStringList({"Cleo's birthday"}));
     EXPECT_FALSE(problems->isVisibleTo(window.get()) || window->statusLabel()->toolTip().size());
+}
+
+TEST_F(MainWindowTest, ExportToCalendarWritesEveryEventWithADateAndNeverADataFile)
+{
+    open();
+    const QString calendar = env.folder.path("out/family.ics");
+    dialogs.files = {QString(), family, env.iniPath(), calendar}; // cancelled first
+    const QByteArray data = env.folder.read(family);
+    for (int i = 0; i < 4; ++i)
+        action("exportCalendarAction")->trigger();
+    EXPECT_EQ(env.folder.read(family), data);
+    const QStringList &warnings = env.messages.warnings;
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_TRUE(warnings[0].contains(family + " is one of Nudgely's own files (a data file)")) << qPrintable(warnings[0]);
+    EXPECT_TRUE(warnings[1].contains(env.iniPath() + " is one of Nudgely's own files (its configuration)"));
+    const QByteArray text = env.folder.read(calendar);
+    EXPECT_EQ(text.count("BEGIN:VEVENT"), 3);
+    EXPECT_TRUE(text.contains("\r\nRRULE:FREQ=YEARLY;BYDAY=1SU;BYMONTH=12\r\n")) << text.constData();
+    EXPECT_EQ(status(), "3 events exported to " + calendar + "; 1 left out (bad dates)");
 }
 
 TEST_F(MainWindowTest, SortingByMenuAndByHeader)

@@ -1,6 +1,7 @@
 #include "ui/preferences/PreferencesDialog.h"
 
 #include "config/IniDocument.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestSession.h"
 #include "ui/common/ScreenMetrics.h"
 #include "ui/preferences/DataFileListModel.h"
@@ -17,24 +18,7 @@ namespace {
 
 using Model = DataFileListModel;
 
-// Answers the file, colour and font dialogs as the person at the screen would have: each answer
-// once, then as cancelled.
-struct ScriptedDialogs final : PreferencesDialogs {
-    QString openDataFile(QWidget *) override { return files.isEmpty() ? QString() : files.takeFirst(); }
-    QString newDataFile(QWidget *) override { return openDataFile(nullptr); }
-    QString chooseEditor(QWidget *, const QString &) override { return openDataFile(nullptr); }
-    std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override
-    {
-        offered = initial;
-        return std::exchange(colour, std::nullopt);
-    }
-    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::exchange(font, std::nullopt); }
-
-    QStringList files; // answered in turn
-    std::optional<QColor> colour;
-    QColor offered;
-    std::optional<QFont> font;
-};
+using test::ScriptedDialogs;
 
 // The files of each command; which program gets them is EditorLauncherTest's.
 struct RecordingLauncher final : ProgramLauncher {

@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow.h"
 
+#include "app/CalendarExport.h"
 #include "app/LiveUpdates.h"
 #include "app/Session.h"
 #include "app/Version.h"
@@ -10,6 +11,7 @@
 #include "ui/common/MenuActions.h"
 #include "ui/main/EventListModel.h"
 #include "ui/preferences/PreferencesDialog.h"
+#include "ui/preferences/PreferencesDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -142,6 +144,9 @@ void MainWindow::createMenus()
             &QAction::triggered, this, &MainWindow::refreshList);
     connect(addMenuItem(file, "reloadAction", QStringLiteral("&Reload All Datafiles"), QKeySequence(Qt::SHIFT | Qt::Key_F5)),
             &QAction::triggered, this, &MainWindow::reloadDataFiles);
+    file->addSeparator();
+    connect(addMenuItem(file, "exportCalendarAction", QStringLiteral("&Export to Calendar...")), &QAction::triggered,
+            this, &MainWindow::exportToCalendar);
     file->addSeparator();
     // Ctrl+Q, as elsewhere on Linux, where Ctrl+X is Cut.
     connect(addMenuItem(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
@@ -650,6 +655,14 @@ void MainWindow::refreshList()
 void MainWindow::reloadDataFiles()
 {
     session_.reloadDataFiles();
+}
+
+void MainWindow::exportToCalendar()
+{
+    QtPreferencesDialogs qtDialogs;
+    const QString path = (dialogs_ ? *dialogs_ : static_cast<PreferencesDialogs &>(qtDialogs)).calendarFile(this);
+    if (!path.isEmpty())
+        exportCalendar(session_, path);
 }
 
 void MainWindow::selectAll()

@@ -60,6 +60,8 @@ public:
 public Q_SLOTS:
     void refreshList();
     void reloadDataFiles();
+    // Every event of the data files to an iCalendar file the user names.
+    void exportToCalendar();
     void selectAll();
     void copyToClipboard();
     void sortBy(SortKey key);

@@ -51,4 +51,14 @@ std::optional<QFont> QtPreferencesDialogs::chooseFont(QWidget *parent, const QFo
     return chosen == shown ? initial : chosen;
 }
 
+QString QtPreferencesDialogs::calendarFile(QWidget *parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Export to Calendar"), QString(),
+                       QStringLiteral("iCalendar Files (*.ics);;All Files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("ics"));
+    dialog.selectFile(QStringLiteral("Nudgely.ics"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 } // namespace nudgely

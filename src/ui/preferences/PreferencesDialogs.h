@@ -10,7 +10,7 @@ class QWidget;
 
 namespace nudgely {
 
-// The file, colour and font dialogs of the preferences, behind one interface so that tests
+// The file, colour and font dialogs of the preferences and the window, behind one interface so that tests
 // answer them without a person. Cancelled dialogs give "" or nothing.
 class PreferencesDialogs {
 public:
@@ -21,6 +21,8 @@ public:
     virtual QString chooseEditor(QWidget *parent, const QString &current) = 0;
     virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
+    // Names the iCalendar file to export to, asking before an existing one is replaced.
+    virtual QString calendarFile(QWidget *parent) = 0;
 };
 
 // Qt's own dialogs.
@@ -31,6 +33,7 @@ public:
     QString chooseEditor(QWidget *parent, const QString &current) override;
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+    QString calendarFile(QWidget *parent) override;
 };
 
 } // namespace nudgely

@@ -32,8 +32,8 @@ icaltimetype icalDate(DayNumber day)
     return time;
 }
 
-// Line numbers of events met in table order: each file's text is counted on from the last
-// event of it, not from its start.
+// Line numbers of events met in table order, by their date fields: each file's text is
+// counted on from the last event of it, not from its start.
 class LineCounter {
 public:
     int lineOf(const EventTable &table, const Event &event)
@@ -122,11 +122,12 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
 
     LineCounter lines;
     for (const Event &event : table.events()) {
-        const int line = lines.lineOf(table, event);
+        // Before the line is counted: a bad date may have no date field to count to.
         if (event.badDate) {
             ++result.badDates;
             continue;
         }
+        const int line = lines.lineOf(table, event);
         const QStringView date = table.date(event);
         const ParsedDate parsed = parseDateField(date, format, today.year());
         DayNumber start = event.next;

@@ -89,6 +89,7 @@ out, err = run(ini, "--format=ics", "--today=2026-12-05")
 events = {str(event["SUMMARY"]): event for event in icalendar.Calendar.from_ical(out).walk("VEVENT")}
 check(set(events) == {row[4] for row in expected[:-1]}, f"ics summaries: {list(events)}")
 check(str(events.get(tricky, {}).get("DESCRIPTION")) == "Year: 1990\ntable.txt, line 1", "ics birth year")
+check(str(events.get("Party", {}).get("DESCRIPTION")) == "table.txt, line 8", "ics line of a CRLF file")
 check("nudgely: 1 bad date left out of the calendar\n" in err, f"ics: {err}")
 
 # The reference workload: every event with a date in the calendar, every one but the one-off

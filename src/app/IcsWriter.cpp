@@ -20,6 +20,14 @@ struct ComponentDeleter {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
+QByteArray serialised(icalcomponent *component)
+{
+    char *text = icalcomponent_as_ical_string_r(component);
+    QByteArray bytes(text);
+    std::free(text);
+    return bytes;
+}
+
 const char *const DayNames[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
 icaltimetype icalDate(DayNumber day)
@@ -121,6 +129,7 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
     const DayNumber newYear = dayNumber(today.year(), 1, 1);
 
     LineCounter lines;
+    QByteArray events;
     for (const Event &event : table.events()) {
         // Before the line is counted: a bad date may have no date field to count to.
         if (event.badDate) {
@@ -167,7 +176,8 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
         const QByteArray uid = hash.result().toHex().left(32) + "@nudgely";
         note += QStringLiteral("%1, line %2").arg(QFileInfo(path).fileName()).arg(line);
 
-        icalcomponent *vevent = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        const Component owned(icalcomponent_new(ICAL_VEVENT_COMPONENT));
+        icalcomponent *vevent = owned.get();
         addText(vevent, icalproperty_new_uid(uid.constData()));
         addText(vevent, icalproperty_new_dtstamp(stamp));
         addText(vevent, icalproperty_new_dtstart(icalDate(start)));
@@ -176,12 +186,14 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
         addText(vevent, icalproperty_new_summary(description.toUtf8().constData()));
         addText(vevent, icalproperty_new_description(note.toUtf8().constData()));
         addText(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(calendar.get(), vevent);
+        // Each event is written out as it is made: the whole calendar as one tree would take
+        // hundreds of megabytes for the largest tables.
+        events += serialised(vevent);
         ++result.events;
     }
-    char *text = icalcomponent_as_ical_string_r(calendar.get());
-    result.text = QByteArray(text);
-    std::free(text);
+    result.text = serialised(calendar.get());
+    const qsizetype end = result.text.lastIndexOf("END:VCALENDAR");
+    result.text.insert(end, events);
     return result;
 }
 

@@ -3,13 +3,14 @@
 
 usage: check-formats.py NUDGELY SOURCE-DIR
 """
-import csv, datetime, io, json, os, subprocess, sys, tempfile
+import atexit, csv, datetime, io, json, os, shutil, subprocess, sys, tempfile
 
 import icalendar
 from dateutil import rrule
 
 nudgely, source = os.path.abspath(sys.argv[1]), sys.argv[2]
 folder = tempfile.mkdtemp(prefix="nudgely-formats-")
+atexit.register(shutil.rmtree, folder, True)
 failures = []
 
 

@@ -3,10 +3,12 @@
 #include "app/DueEventsNotifier.h"
 #include "app/Session.h"
 #include "app/Startup.h"
+#include "events/OccurrenceResolver.h"
 #include "text/ErrorText.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -92,6 +94,38 @@ int runListing(int argc, char **argv, const ProgramOptions &options)
         std::fprintf(stderr, "nudgely: writing the list: %s\n", systemErrorText(error).toUtf8().constData());
         status = ExitOutputFailure;
     }
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+int printDateCheck(const Session &session, std::FILE *out, std::FILE *err)
+{
+    const EventTable &table = session.table();
+    int bad = 0;
+    for (const Event &event : table.events()) {
+        if (!event.badDate)
+            continue;
+        ++bad;
+        QString reason = badDateReason(table.date(event), session.dateFormat(), session.resolvedFor());
+        if (reason.isEmpty())
+            reason = QStringLiteral("the date cannot be resolved");
+        std::fprintf(out, "%s:%u: %s: %s\n", session.dataFiles()[event.slot].path.toUtf8().constData(), event.line,
+                     reason.toUtf8().constData(), table.lineText(event).toUtf8().constData());
+    }
+    printProblems(session, err);
+    std::fflush(out);
+    return bad > 0 || !session.problems().empty() ? ExitBadLines : 0;
+}
+
+int runCheck(int argc, char **argv, const ProgramOptions &options)
+{
+    const QCoreApplication app(argc, argv);
+    StandardErrorPresenter messages;
+    int status = 0;
+    const Session *session = loadWithoutWindow(options, messages, status);
+    if (!session)
+        return status;
+    status = std::max(status, printDateCheck(*session, stdout, stderr));
     std::fflush(nullptr);
     std::_Exit(status);
 }

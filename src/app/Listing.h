@@ -11,6 +11,7 @@ class Session;
 // Exit statuses of the program.
 inline constexpr int ExitOutputFailure = 1;
 inline constexpr int ExitNotShown = 1; // no notification service could be reached
+inline constexpr int ExitBadLines = 1;  // --check found a bad date or a file not read whole
 inline constexpr int ExitConfigurationProblem = 2;
 
 // Every row of the list, header first, cells joined by tabs, each row ending in LF; each
@@ -21,6 +22,13 @@ int printEventList(const Session &session, std::FILE *out, std::FILE *err);
 // A run without a window: the start-up and the load chain as the window runs them, then the
 // list is printed. Returns the exit status.
 int runListing(int argc, char **argv, const ProgramOptions &options);
+
+// Each bad date as "PATH:LINE: reason: the line as written" to out, in slot then line order,
+// and each data file's problems to err. 0 when all is clean, otherwise ExitBadLines.
+int printDateCheck(const Session &session, std::FILE *out, std::FILE *err);
+
+// --check: the start-up and the load chain, then the bad dates. Returns the exit status.
+int runCheck(int argc, char **argv, const ProgramOptions &options);
 
 // --notify: the start-up and the load chain, then a desktop notification of what is due,
 // unless the settings turn notifications off. Returns the exit status.

@@ -38,10 +38,11 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption list(QStringLiteral("list"));
     const QCommandLineOption notify(QStringLiteral("notify"));
+    const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({list, notify, today, help, version});
+    parser.addOptions({list, notify, check, today, help, version});
 
     if (!parser.parse(own)) {
         options.error = parser.errorText();
@@ -49,8 +50,9 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     }
     options.list = parser.isSet(list);
     options.notify = parser.isSet(notify);
-    if (options.list && options.notify)
-        options.error = QStringLiteral("--list and --notify cannot be used together");
+    options.check = parser.isSet(check);
+    if (int(options.list) + int(options.notify) + int(options.check) > 1)
+        options.error = QStringLiteral("only one of --list, --notify and --check can be given");
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     if (parser.isSet(today)) {
@@ -77,6 +79,9 @@ QString programUsage(const QString &helpFile)
         "  --notify            show a desktop notification of the events due today and in\n"
         "                      the next days ([Reminders] DaysAhead), then exit; nothing\n"
         "                      is shown when nothing is due or [Reminders] Notify=0\n"
+        "  --check             print each date that cannot be read as\n"
+        "                      PATH:LINE: reason: the line as written, then exit; nothing\n"
+        "                      is printed when every date is clean\n"
         "  --today=YYYY-MM-DD  take that date as today\n"
         "  --help              show this text and exit\n"
         "  --version           show the version and exit\n"
@@ -84,7 +89,8 @@ QString programUsage(const QString &helpFile)
         "\n"
         "Without a display Nudgely behaves as with --list.\n"
         "Exit status: 0 on success, 1 when the list could not be written or no desktop\n"
-        "notification service could be reached, 2 for a bad option or a configuration\n"
+        "notification service could be reached or --check found a bad date or a data\n"
+        "file it could not read, 2 for a bad option or a configuration\n"
         "problem.\n"
         "\n"
         "The user guide: %1\n").arg(helpFile);

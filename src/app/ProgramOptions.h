@@ -11,6 +11,7 @@ namespace nudgely {
 struct ProgramOptions {
     bool list = false;
     bool notify = false;
+    bool check = false;
     bool help = false;
     bool version = false;
     QDate today;            // null unless --today was given

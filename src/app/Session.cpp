@@ -84,7 +84,7 @@ DateFormat Session::dateFormat() const
 void Session::rebuildList()
 {
     showStatus(QStringLiteral("preparing to display events..."));
-    list_.rebuild(settings_, files_);
+    list_.rebuild(settings_, files_, resolvedFor_);
     showStatus(QStringLiteral("sorting events..."));
     sortList();
     showStatus(summaryText());

@@ -111,7 +111,7 @@ protected:
         Settings everything = env.session.settings();
         everything.filter = 0;
         EventList all(env.session.table());
-        all.rebuild(everything, env.session.dataFiles());
+        all.rebuild(everything, env.session.dataFiles(), env.session.resolvedFor());
         const TableView *view = window->listView();
         const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
         int rest = view->viewport()->width();

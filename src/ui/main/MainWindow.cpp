@@ -543,7 +543,7 @@ void MainWindow::fitColumns(const std::array<bool, 5> &stored)
         Settings everything = session_.settings();
         everything.filter = 0;
         all = &unfiltered.emplace(session_.table());
-        unfiltered->rebuild(everything, session_.dataFiles());
+        unfiltered->rebuild(everything, session_.dataFiles(), session_.resolvedFor());
     }
     const QFontMetrics metrics(listView_->font());
     // As the view lays a cell out: a focus margin and a space each side, and the grid line.

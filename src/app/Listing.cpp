@@ -1,5 +1,6 @@
 #include "app/Listing.h"
 
+#include "app/ContactImport.h"
 #include "app/DueEventsNotifier.h"
 #include "app/Session.h"
 #include "app/Startup.h"
@@ -128,6 +129,24 @@ int runCheck(int argc, char **argv, const ProgramOptions &options)
     status = std::max(status, printDateCheck(*session, stdout, stderr));
     std::fflush(nullptr);
     std::_Exit(status);
+}
+
+int runContactImport(int argc, char **argv, const ProgramOptions &options)
+{
+    const QCoreApplication app(argc, argv);
+    StandardErrorPresenter messages;
+    const AppPaths paths = AppPaths::forThisProgram();
+    const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
+    if (!configPath)
+        return ExitConfigurationProblem;
+    Session session(paths, *configPath, messages);
+    int status = session.loadConfiguration() ? 0 : ExitConfigurationProblem;
+    const ContactImportResult result = importContacts(options.importContacts, options.importTo, session.dateFormat());
+    std::fprintf(result.written ? stdout : stderr, "%s%s\n", result.written ? "" : "nudgely: ",
+                 result.message.toUtf8().constData());
+    if (!result.written)
+        status = ExitNotImported;
+    return status;
 }
 
 int runNotification(int argc, char **argv, const ProgramOptions &options)

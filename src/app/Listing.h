@@ -12,6 +12,7 @@ class Session;
 inline constexpr int ExitOutputFailure = 1;
 inline constexpr int ExitNotShown = 1; // no notification service could be reached
 inline constexpr int ExitBadLines = 1;  // --check found a bad date or a file not read whole
+inline constexpr int ExitNotImported = 1; // --import-contacts wrote no data file
 inline constexpr int ExitConfigurationProblem = 2;
 
 // Every row of the list, header first, cells joined by tabs, each row ending in LF; each
@@ -29,6 +30,10 @@ int printDateCheck(const Session &session, std::FILE *out, std::FILE *err);
 
 // --check: the start-up and the load chain, then the bad dates. Returns the exit status.
 int runCheck(int argc, char **argv, const ProgramOptions &options);
+
+// --import-contacts FILE --to NEW: the configuration's date format, then the new data file.
+// The summary goes to standard output, a refusal to standard error. Returns the exit status.
+int runContactImport(int argc, char **argv, const ProgramOptions &options);
 
 // --notify: the start-up and the load chain, then a desktop notification of what is due,
 // unless the settings turn notifications off. Returns the exit status.

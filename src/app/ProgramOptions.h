@@ -12,6 +12,8 @@ struct ProgramOptions {
     bool list = false;
     bool notify = false;
     bool check = false;
+    QString importContacts; // --import-contacts FILE.vcf, with --to NEW.txt
+    QString importTo;
     bool help = false;
     bool version = false;
     QDate today;            // null unless --today was given

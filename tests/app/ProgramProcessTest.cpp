@@ -48,7 +48,7 @@ TEST_F(ProgramProcessTest, VersionHelpAndProblemsEndTheProgramWithTheirExitStatu
     EXPECT_EQ(run({"--version"}), 0);
     EXPECT_TRUE(out.startsWith(u"Nudgely version 1.4 rev 2")) << qPrintable(out);
     EXPECT_EQ(run({"--help"}), 0);
-    for (const char *option : {"/I", "--list", "--notify", "--check", "--today=YYYY-MM-DD", "--help", "--version"})
+    for (const char *option : {"/I", "--list", "--notify", "--check", "--import-contacts", "--to", "--today=YYYY-MM-DD", "--help", "--version"})
         EXPECT_TRUE(out.contains(QLatin1String(option))) << option;
     const AppPaths program{QFileInfo(QStringLiteral(NUDGELY_EXECUTABLE)).absolutePath(), {}, {}, {}};
     EXPECT_TRUE(out.endsWith("\nThe user guide: " + program.helpFile() + "\n")) << qPrintable(out);
@@ -120,6 +120,23 @@ TEST_F(ProgramProcessTest, CheckNamesEachBadLineWithItsNumberAndReason)
                    "b.txt:2: the line is a single word, with no date before it: word\n");
     EXPECT_EQ(err, "nudgely: gone.txt: No such file or directory\n");
     EXPECT_EQ(run({"--check", "--list"}), 2);
+}
+
+TEST_F(ProgramProcessTest, ImportContactsWritesANewDataFileAndNeverAnExistingOne)
+{
+    folder.write("c.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Sam Smith\r\nBDAY:--0415\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\nEND:VCARD\r\n");
+    folder.write("dmy.ini", "[DateFormat]\nDelimiter=2\nDayPos=2\nMonthPos=1\n");
+    EXPECT_EQ(run({"--import-contacts", "c.vcf", "--to", "new.txt", "/I", "dmy.ini"}), 0);
+    EXPECT_EQ(out, "Imported 1 date from 2 contact cards into new.txt.\nCards without a birthday or anniversary: Bo.\n");
+    EXPECT_EQ(folder.read("new.txt"), "; Birthdays and anniversaries from c.vcf, imported by Nudgely.\n"
+                                      "04.15.XXXX Sam Smith's birthday\n");
+    folder.write("old.txt", "01/01/XXXX keep me\n");
+    EXPECT_EQ(run({"--import-contacts=c.vcf", "--to=old.txt"}), 1);
+    EXPECT_EQ(err, "nudgely: old.txt already exists. Nudgely never writes over a file: choose a new name for the "
+                   "imported dates.\n");
+    EXPECT_EQ(folder.read("old.txt"), "01/01/XXXX keep me\n");
+    EXPECT_EQ(run({"--import-contacts", "c.vcf"}), 2);
 }
 
 } // namespace

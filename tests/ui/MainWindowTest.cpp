@@ -6,6 +6,7 @@
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/preferences/PreferencesDialog.h"
+#include "ui/preferences/PreferencesDialogs.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -504,6 +505,35 @@ TEST_F(MainWindowTest, KeptInTheNotificationAreaClosingHidesTheWindowAndTheIcons
     action("trayPreferencesAction")->trigger();
     EXPECT_TRUE(window->isVisible() && !window->trayIcon()->isVisible());
     EXPECT_TRUE(window->close());
+}
+
+// Answers File > Import Contacts' two file dialogs.
+struct ImportDialogs final : PreferencesDialogs {
+    QString openDataFile(QWidget *) override { return {}; }
+    QString newDataFile(QWidget *) override { return target; }
+    QString openContactsFile(QWidget *) override { return vcard; }
+    QString chooseEditor(QWidget *, const QString &) override { return {}; }
+    std::optional<QColor> chooseColour(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
+    QString vcard, target;
+};
+
+TEST_F(MainWindowTest, ImportedContactsAreListedAndABadDateNamesItsFileLineAndReason)
+{
+    env.configureDataFile(family);
+    ImportDialogs dialogs;
+    dialogs.vcard = env.writeDataFile(QStringLiteral("c.vcf"), "BEGIN:VCARD\nFN:Cleo\nBDAY:--1206\nEND:VCARD\n");
+    dialogs.target = env.folder.path(QStringLiteral("data/contacts.txt"));
+    window = std::make_unique<MainWindow>(env.session, &dialogs);
+    window->load();
+    window->findChild<QAction *>(QStringLiteral("importContactsAction"))->trigger();
+    EXPECT_EQ(env.session.dataFiles()[1].path, dialogs.target);
+    const QStringList shown = descriptions();
+    EXPECT_TRUE(shown.contains(u"Cleo's birthday")) << qPrintable(shown.join(u'|'));
+    const int broken = static_cast<int>(shown.indexOf(u"Broken line"));
+    EXPECT_EQ(window->listView()->model()->index(broken, 0).data(Qt::ToolTipRole),
+              QStringLiteral(R"(family.txt, line 4: "xx" is not a month)"));
+    window.reset();
 }
 
 } // namespace

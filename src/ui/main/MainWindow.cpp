@@ -10,6 +10,7 @@
 #include "ui/common/MenuActions.h"
 #include "ui/main/EventListModel.h"
 #include "ui/preferences/PreferencesDialog.h"
+#include "ui/preferences/PreferencesDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -142,6 +143,8 @@ void MainWindow::createMenus()
             &QAction::triggered, this, &MainWindow::refreshList);
     connect(addMenuItem(file, "reloadAction", QStringLiteral("&Reload All Datafiles"), QKeySequence(Qt::SHIFT | Qt::Key_F5)),
             &QAction::triggered, this, &MainWindow::reloadDataFiles);
+    connect(addMenuItem(file, "importContactsAction", QStringLiteral("&Import Contacts...")), &QAction::triggered, this,
+            &MainWindow::importContacts);
     file->addSeparator();
     // Ctrl+Q, as elsewhere on Linux, where Ctrl+X is Cut.
     connect(addMenuItem(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
@@ -650,6 +653,19 @@ void MainWindow::refreshList()
 void MainWindow::reloadDataFiles()
 {
     session_.reloadDataFiles();
+}
+
+void MainWindow::importContacts()
+{
+    QtPreferencesDialogs qtDialogs;
+    PreferencesDialogs &dialogs = dialogs_ ? *dialogs_ : qtDialogs;
+    const QString vcard = dialogs.openContactsFile(this);
+    if (vcard.isEmpty())
+        return;
+    // A new file: the import never writes over one.
+    const QString target = dialogs.newDataFile(this);
+    if (!target.isEmpty())
+        session_.importContacts(vcard, target);
 }
 
 void MainWindow::selectAll()

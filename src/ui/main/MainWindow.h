@@ -60,6 +60,7 @@ public:
 public Q_SLOTS:
     void refreshList();
     void reloadDataFiles();
+    void importContacts();
     void selectAll();
     void copyToClipboard();
     void sortBy(SortKey key);

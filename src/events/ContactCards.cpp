@@ -125,11 +125,14 @@ QString rawText(const Property &p)
     const QByteArray bytes = parameter(p, "ENCODING", "QUOTED-PRINTABLE").toUpper() == "QUOTED-PRINTABLE"
                                  ? fromQuotedPrintable(p.value)
                                  : p.value;
+    // Qt's own character sets only (UTF-16, UTF-32, ISO-8859-1): looking any name up in
+    // the system's converters would keep one open for every name a file invents. Others, as
+    // UTF-8 and Windows-1252, are read as data files are.
     const QByteArray charset = parameter(p, "CHARSET");
-    if (!charset.isEmpty() && charset.toUpper() != "UTF-8") {
-        QStringDecoder decoder(charset.constData());
-        if (decoder.isValid())
-            return decoder.decode(bytes);
+    if (const auto encoding = QStringConverter::encodingForName(charset.constData());
+        encoding && *encoding != QStringConverter::System && *encoding != QStringConverter::Utf8) {
+        QStringDecoder decoder(*encoding);
+        return decoder.decode(bytes);
     }
     return decodeText(bytes);
 }

@@ -7,6 +7,9 @@
 
 namespace nudgely {
 
+// Up to 32,767 of these are read and resolved on every load: the line number took padding.
+static_assert(sizeof(Event) <= 48);
+
 EventTable EventTable::copy() const
 {
     EventTable table;

@@ -105,8 +105,8 @@ QString programUsage(const QString &helpFile)
         "Without a display Nudgely behaves as with --list.\n"
         "Exit status: 0 on success, 1 when the list could not be written or no desktop\n"
         "notification service could be reached, --check found a bad date or a data file\n"
-        "it could not read, or --import-contacts wrote nothing; 2 for a bad option or a configuration\n"
-        "problem.\n"
+        "it could not read, or --import-contacts wrote nothing; 2 for a bad option or a\n"
+        "configuration problem.\n"
         "\n"
         "The user guide: %1\n").arg(helpFile);
 }

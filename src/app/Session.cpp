@@ -189,11 +189,15 @@ ApplyOutcome Session::applyPreferences(const WorkingPreferences &working)
     return outcome;
 }
 
+bool Session::dataFileListFull() const
+{
+    return std::none_of(files_.begin(), files_.end(), [](const DataFile &f) { return f.path.isEmpty(); });
+}
+
 bool Session::importContacts(const QString &vcardPath, const QString &target)
 {
     // Checked before anything is written, so that no file is left that the list cannot take.
-    const auto used = std::count_if(files_.begin(), files_.end(), [](const DataFile &f) { return !f.path.isEmpty(); });
-    std::optional<QString> refusal = used >= MaxDataFiles ? dataFilesFullText() : dataFilePathRefusal(target);
+    std::optional<QString> refusal = dataFileListFull() ? dataFilesFullText() : dataFilePathRefusal(target);
     if (refusal) {
         messages_.warn(*refusal);
         return false;

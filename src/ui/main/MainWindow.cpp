@@ -3,6 +3,7 @@
 #include "app/LiveUpdates.h"
 #include "app/Session.h"
 #include "app/Version.h"
+#include "config/SettingsStore.h"
 #include "eventlist/DueEvents.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
@@ -657,6 +658,11 @@ void MainWindow::reloadDataFiles()
 
 void MainWindow::importContacts()
 {
+    // Refused before any file is asked for, as the preferences' Add is.
+    if (session_.dataFileListFull()) {
+        session_.messages().warn(dataFilesFullText());
+        return;
+    }
     QtPreferencesDialogs qtDialogs;
     PreferencesDialogs &dialogs = dialogs_ ? *dialogs_ : qtDialogs;
     const QString vcard = dialogs.openContactsFile(this);

@@ -107,6 +107,7 @@ void EventTable::append(int slot, QStringView text, const DataLine &line, int li
     event.descriptionStart = static_cast<quint32>(line.description.data() - text.data());
     event.descriptionLength = static_cast<quint32>(line.description.size());
     event.line = static_cast<quint32>(lineNumber);
+    Q_ASSERT(textsUsed_ <= 256); // a load takes at most one text per data file slot
     event.text = static_cast<quint8>(textsUsed_ - 1);
     event.slot = static_cast<quint8>(slot);
     event.oneOff = line.oneOff;

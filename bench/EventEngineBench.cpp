@@ -76,7 +76,7 @@ void loadChainWithAllRows(benchmark::State &state)
     for (auto _ : state) {
         readFiles(files, table);
         resolveEvents(table, DayMonthYear, Today);
-        list.rebuild(settings, colours);
+        list.rebuild(settings, colours, Today);
         list.sort(SortOrder());
     }
     state.counters["rows"] = static_cast<double>(list.rows().size());
@@ -119,7 +119,7 @@ void loadFileWithOneLongLine(benchmark::State &state)
         table.clear();
         loadDataFile(table, 0, path);
         resolveEvents(table, DayMonthYear, Today);
-        list.rebuild(settings, colours);
+        list.rebuild(settings, colours, Today);
     }
     state.counters["rows"] = static_cast<double>(list.rows().size());
 }

@@ -56,7 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     EventTable table;
     table.addFile(1, bytes);
     resolveEvents(table, format, today);
-    for (const Event &event : table.events())
+    for (const Event &event : table.events()) {
         checkEvent(event, today);
+        // A bad date always says why, and only a bad date does.
+        require(badDateReason(table.date(event), format, today).isEmpty() == !event.badDate);
+        require(table.lineText(event).contains(table.description(event)));
+    }
     return 0;
 }

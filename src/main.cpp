@@ -47,6 +47,10 @@ int main(int argc, char **argv)
         return runListing(argc, argv, options);
     if (options.notify)
         return runNotification(argc, argv, options);
+    if (options.check)
+        return runCheck(argc, argv, options);
+    if (!options.importContacts.isEmpty())
+        return runContactImport(argc, argv, options);
     if (!hasDisplay()) {
         std::fprintf(stderr, "Nudgely: no display found; printing the events list as with --list\n");
         return runListing(argc, argv, options);

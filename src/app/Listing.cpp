@@ -1,5 +1,6 @@
 #include "app/Listing.h"
 
+#include "app/ContactImport.h"
 #include "app/DueEventsNotifier.h"
 #include "app/IcsWriter.h"
 #include "app/Session.h"
@@ -7,10 +8,12 @@
 #include "eventlist/CsvWriter.h"
 #include "eventlist/JsonWriter.h"
 #include "eventlist/TsvWriter.h"
+#include "events/OccurrenceResolver.h"
 #include "text/ErrorText.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -120,6 +123,56 @@ int runListing(int argc, char **argv, const ProgramOptions &options)
     }
     std::fflush(nullptr);
     std::_Exit(status);
+}
+
+int printDateCheck(const Session &session, std::FILE *out, std::FILE *err)
+{
+    const EventTable &table = session.table();
+    int bad = 0;
+    for (const Event &event : table.events()) {
+        if (!event.badDate)
+            continue;
+        ++bad;
+        QString reason = badDateReason(table.date(event), session.dateFormat(), session.resolvedFor());
+        if (reason.isEmpty())
+            reason = QStringLiteral("the date cannot be resolved");
+        std::fprintf(out, "%s:%u: %s: %s\n", session.dataFiles()[event.slot].path.toUtf8().constData(), event.line,
+                     reason.toUtf8().constData(), table.lineText(event).toUtf8().constData());
+    }
+    printProblems(session, err);
+    std::fflush(out);
+    return bad > 0 || !session.problems().empty() ? ExitBadLines : 0;
+}
+
+int runCheck(int argc, char **argv, const ProgramOptions &options)
+{
+    const QCoreApplication app(argc, argv);
+    StandardErrorPresenter messages;
+    int status = 0;
+    const Session *session = loadWithoutWindow(options, messages, status);
+    if (!session)
+        return status;
+    status = std::max(status, printDateCheck(*session, stdout, stderr));
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+int runContactImport(int argc, char **argv, const ProgramOptions &options)
+{
+    const QCoreApplication app(argc, argv);
+    StandardErrorPresenter messages;
+    const AppPaths paths = AppPaths::forThisProgram();
+    const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
+    if (!configPath)
+        return ExitConfigurationProblem;
+    Session session(paths, *configPath, messages);
+    int status = session.loadConfiguration() ? 0 : ExitConfigurationProblem;
+    const ContactImportResult result = importContacts(options.importContacts, options.importTo, session.dateFormat());
+    std::fprintf(result.written ? stdout : stderr, "%s%s\n", result.written ? "" : "nudgely: ",
+                 result.message.toUtf8().constData());
+    if (!result.written)
+        status = ExitNotImported;
+    return status;
 }
 
 int runNotification(int argc, char **argv, const ProgramOptions &options)

@@ -9,6 +9,11 @@ void StandardErrorPresenter::warn(const QString &text)
     std::fprintf(stderr, "Nudgely: %s\n", qPrintable(text));
 }
 
+void StandardErrorPresenter::inform(const QString &text)
+{
+    warn(text);
+}
+
 bool StandardErrorPresenter::confirm(const QString &text)
 {
     warn(text);

@@ -11,6 +11,8 @@ public:
     virtual ~MessagePresenter() = default;
     // A failure or refusal: exclamation icon, OK.
     virtual void warn(const QString &text) = 0;
+    // What a command came to: information icon, OK.
+    virtual void inform(const QString &text) = 0;
     // A question with Yes, No and Cancel, No the default; true only for Yes.
     virtual bool confirm(const QString &text) = 0;
 };
@@ -19,6 +21,7 @@ public:
 class StandardErrorPresenter final : public MessagePresenter {
 public:
     void warn(const QString &text) override;
+    void inform(const QString &text) override;
     bool confirm(const QString &text) override;
 };
 

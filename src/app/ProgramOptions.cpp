@@ -38,8 +38,12 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
             options.arguments += arguments.mid(i + 1);
             break;
         }
-        if (arguments[i].startsWith(QLatin1String("--")))
+        if (arguments[i].startsWith(QLatin1String("--"))) {
             own.append(arguments[i]);
+            // The file names these take may also come as the next argument.
+            if ((arguments[i] == u"--import-contacts" || arguments[i] == u"--to") && i + 1 < arguments.size())
+                own.append(arguments[++i]);
+        }
         else
             options.arguments.append(arguments[i]);
     }
@@ -47,13 +51,16 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption list(QStringLiteral("list"));
     const QCommandLineOption notify(QStringLiteral("notify"));
+    const QCommandLineOption check(QStringLiteral("check"));
+    const QCommandLineOption importContacts(QStringLiteral("import-contacts"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption importTo(QStringLiteral("to"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption days(QStringLiteral("days"), QString(), QStringLiteral("N"));
     const QCommandLineOption past(QStringLiteral("past"), QString(), QStringLiteral("N"));
-    parser.addOptions({list, notify, today, help, version, format, days, past});
+    parser.addOptions({list, notify, check, importContacts, importTo, today, help, version, format, days, past});
 
     if (!parser.parse(own)) {
         options.error = parser.errorText();
@@ -80,8 +87,15 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
             options.error = QStringLiteral("--%1 needs a number of days from 0 to 36500, not \"%2\"")
                                 .arg(option->names().constFirst(), parser.value(*option));
     }
-    if (options.list && options.notify)
-        options.error = QStringLiteral("--list (or --format, --days, --past) and --notify cannot be used together");
+    options.check = parser.isSet(check);
+    options.importContacts = parser.value(importContacts);
+    options.importTo = parser.value(importTo);
+    if (parser.isSet(importContacts) != parser.isSet(importTo) || (parser.isSet(importContacts) &&
+                                                                   (options.importContacts.isEmpty() || options.importTo.isEmpty())))
+        options.error = QStringLiteral("--import-contacts FILE.vcf needs --to NEW.txt, the data file to create");
+    if (int(options.list) + int(options.notify) + int(options.check) + int(parser.isSet(importContacts)) > 1)
+        options.error = QStringLiteral("only one of --list (or --format, --days, --past), --notify, --check and "
+                                       "--import-contacts can be given");
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     if (parser.isSet(today)) {
@@ -118,6 +132,13 @@ QString programUsage(const QString &helpFile)
         "  --notify            show a desktop notification of the events due today and in\n"
         "                      the next days ([Reminders] DaysAhead), then exit; nothing\n"
         "                      is shown when nothing is due or [Reminders] Notify=0\n"
+        "  --check             print each date that cannot be read as\n"
+        "                      PATH:LINE: reason: the line as written, then exit; nothing\n"
+        "                      is printed when every date is clean\n"
+        "  --import-contacts FILE.vcf --to NEW.txt\n"
+        "                      write the birthdays and anniversaries of the vCard file as\n"
+        "                      a new data file NEW.txt in the configured date format,\n"
+        "                      then exit; an existing NEW.txt is never written over\n"
         "  --today=YYYY-MM-DD  take that date as today\n"
         "  --help              show this text and exit\n"
         "  --version           show the version and exit\n"
@@ -125,8 +146,9 @@ QString programUsage(const QString &helpFile)
         "\n"
         "Without a display Nudgely behaves as with --list.\n"
         "Exit status: 0 on success, 1 when the list could not be written or no desktop\n"
-        "notification service could be reached, 2 for a bad option or a configuration\n"
-        "problem.\n"
+        "notification service could be reached, --check found a bad date or a data file\n"
+        "it could not read, or --import-contacts wrote nothing; 2 for a bad option or a\n"
+        "configuration problem.\n"
         "\n"
         "The user guide: %1\n").arg(helpFile);
 }

@@ -17,6 +17,9 @@ enum class ListFormat { Tsv, Csv, Json, Ics };
 struct ProgramOptions {
     bool list = false;
     bool notify = false;
+    bool check = false;
+    QString importContacts; // --import-contacts FILE.vcf, with --to NEW.txt
+    QString importTo;
     bool help = false;
     bool version = false;
     QDate today;            // null unless --today was given

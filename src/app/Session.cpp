@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "app/ContactImport.h"
 #include "config/AutostartEntry.h"
 #include "config/ConfigFile.h"
 #include "config/LegacyMigration.h"
@@ -7,6 +8,8 @@
 #include "events/DataFileReader.h"
 #include "events/OccurrenceResolver.h"
 #include "text/FileStore.h"
+
+#include <algorithm>
 
 namespace nudgely {
 
@@ -84,7 +87,7 @@ DateFormat Session::dateFormat() const
 void Session::rebuildList()
 {
     showStatus(QStringLiteral("preparing to display events..."));
-    list_.rebuild(settings_, files_, period_);
+    list_.rebuild(settings_, files_, resolvedFor_, period_);
     showStatus(QStringLiteral("sorting events..."));
     sortList();
     showStatus(summaryText());
@@ -184,6 +187,37 @@ ApplyOutcome Session::applyPreferences(const WorkingPreferences &working)
     else if (outcome.redisplayNeeded)
         refresh();
     return outcome;
+}
+
+bool Session::dataFileListFull() const
+{
+    return std::none_of(files_.begin(), files_.end(), [](const DataFile &f) { return f.path.isEmpty(); });
+}
+
+bool Session::importContacts(const QString &vcardPath, const QString &target)
+{
+    // Checked before anything is written, so that no file is left that the list cannot take.
+    std::optional<QString> refusal = dataFileListFull() ? dataFilesFullText() : dataFilePathRefusal(target);
+    if (refusal) {
+        messages_.warn(*refusal);
+        return false;
+    }
+    const ContactImportResult result = nudgely::importContacts(vcardPath, target, dateFormat());
+    if (!result.written) {
+        messages_.warn(result.message);
+        return false;
+    }
+    // As the preferences add a file: after the last one listed (else in the first gap), in a
+    // new file's colours; then stored and read like any applied change of the list.
+    const auto last = std::find_if(files_.rbegin(), files_.rend(), [](const DataFile &f) { return !f.path.isEmpty(); });
+    auto slot = last.base();
+    if (slot == files_.end())
+        slot = std::find_if(files_.begin(), files_.end(), [](const DataFile &f) { return f.path.isEmpty(); });
+    *slot = {target, NewFileColours};
+    saveSettings();
+    reloadDataFiles();
+    messages_.inform(result.message);
+    return true;
 }
 
 void Session::editDataFiles(const QStringList &paths, bool newFile)

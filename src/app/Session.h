@@ -60,6 +60,13 @@ public:
     // redisplays as needed.
     ApplyOutcome applyPreferences(const WorkingPreferences &working);
 
+    // Writes the birthdays and anniversaries of a vCard file as a new data file, adds it to
+    // the data file list as the preferences would, and reads the files again; says what it
+    // came to, or why nothing was written. Refused when the list is full.
+    bool importContacts(const QString &vcardPath, const QString &target);
+    // All 20 slots hold a file: no data file can be added.
+    bool dataFileListFull() const;
+
     // Opens data files in the configured editor.
     void editDataFiles(const QStringList &paths, bool newFile);
     // Started with /I FILE: the autostart entry starts Nudgely with the same file.

@@ -162,6 +162,11 @@ void writeSettings(ConfigEdit &edit, const Settings &settings, const DataFileLis
     }
 }
 
+QString dataFilesFullText()
+{
+    return QStringLiteral("Maximum number of datafiles has been reached.\nNo more datafiles can be added.");
+}
+
 std::optional<QString> dataFilePathRefusal(const QString &path)
 {
     if (ConfigEdit::check(ConfigKeys::DataFile.section, ConfigKeys::DataFile.nameFor(1), path) == 0)

@@ -29,4 +29,7 @@ void writeSettings(ConfigEdit &edit, const Settings &settings, const DataFileLis
 // would drop the slot and every later one at the next save), for the user; nothing when it can.
 std::optional<QString> dataFilePathRefusal(const QString &path);
 
+// Why no data file can be added to a full list.
+QString dataFilesFullText();
+
 } // namespace nudgely

@@ -1,7 +1,9 @@
 #include "eventlist/EventList.h"
 
+#include "events/OccurrenceResolver.h"
 #include "text/NumericText.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -224,8 +226,12 @@ AgeText suffixedAge(int age)
 
 } // namespace
 
-void EventList::rebuild(const Settings &settings, const DataFileList &files, const ListPeriod &period)
+void EventList::rebuild(const Settings &settings, const DataFileList &files, const QDate &resolvedFor,
+                        const ListPeriod &period)
 {
+    files_ = files;
+    format_ = DateFormat::fromSettings(settings.delimiter, settings.dayPos, settings.monthPos);
+    resolvedFor_ = resolvedFor;
     rows_.clear();
     summary_ = ListSummary();
     summary_.events = static_cast<int>(table_.events().size());
@@ -342,8 +348,14 @@ QString EventList::toolTip(int rowIndex) const
     const EventRow *row = this->row(rowIndex);
     if (!row)
         return {};
-    if (row->badDate)
-        return QStringLiteral("couldn't resolve date for this event");
+    if (row->badDate) {
+        const Event &event = table_.events()[static_cast<std::size_t>(row->event)];
+        const QString reason = badDateReason(table_.date(event), format_, resolvedFor_);
+        return QStringLiteral("%1, line %2: %3")
+            .arg(QFileInfo(files_[event.slot].path).fileName())
+            .arg(event.line)
+            .arg(reason.isEmpty() ? QStringLiteral("couldn't resolve date for this event") : reason);
+    }
     return QLocale().toString(QDate::fromJulianDay(row->date), QLocale::LongFormat);
 }
 

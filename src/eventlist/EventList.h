@@ -3,6 +3,7 @@
 #include "config/DataFileList.h"
 #include "config/Settings.h"
 #include "eventlist/Sorting.h"
+#include "events/DateFormat.h"
 #include "events/EventTable.h"
 
 #include <QDate>
@@ -50,8 +51,11 @@ class EventList {
 public:
     explicit EventList(const EventTable &table) : table_(table) {}
 
-    // Rows in table order, by the display settings and the files' colours.
-    void rebuild(const Settings &settings, const DataFileList &files, const ListPeriod &period = {});
+    // Rows in table order, by the display settings and the files' colours, or for one run by
+    // another period; the table was resolved for the day given, which a bad date's reason
+    // depends on.
+    void rebuild(const Settings &settings, const DataFileList &files, const QDate &resolvedFor,
+                 const ListPeriod &period = {});
     // Stable: rows equal on every key keep their order.
     void sort(const SortOrder &order);
 
@@ -61,7 +65,7 @@ public:
     const std::vector<EventRow> &rows() const { return rows_; }
 
     QString text(int row, int column) const;
-    // The row's date in the long format, or why it has none.
+    // The row's date in the long format, or why it has none: "dates.txt, line 12: reason".
     QString toolTip(int row) const;
     // Tab-separated cells of a block of rows and columns, one line a row, the header line
     // first when asked for.
@@ -82,6 +86,9 @@ private:
     ListSummary summary_;
     QString caption_ = QStringLiteral("Nudgely");
     bool appendToAge_ = true;
+    DataFileList files_;
+    DateFormat format_;
+    QDate resolvedFor_;
     std::array<QString, 7> dayNames_; // Monday first, in the locale of the last rebuild
 };
 

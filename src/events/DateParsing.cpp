@@ -129,4 +129,73 @@ ParsedDate parseDateField(QStringView field, const DateFormat &format, int curre
     return result;
 }
 
+namespace {
+
+QString quoted(QStringView text)
+{
+    return QLatin1Char('"') + text.toString() + QLatin1Char('"');
+}
+
+QString outsideCalendar()
+{
+    return QStringLiteral("the date falls outside the years 100 to 9999");
+}
+
+// The day element of a year-less date that is neither a day number nor a weekday rule.
+QString weekdayRuleProblem(QStringView day)
+{
+    if (day.isEmpty())
+        return QStringLiteral("the day is missing");
+    const qsizetype nameAt = skipDigits(day, 0);
+    if (nameAt == 0 || day.size() < nameAt + 2)
+        return quoted(day) + QStringLiteral(" is neither a day nor a weekday rule such as 2SU");
+    if (!parseWeekdayRule(QString(day.left(nameAt).toString() + QStringLiteral("SU"))))
+        return QStringLiteral("the count of %1 is larger than 32767").arg(quoted(day));
+    return quoted(day.mid(nameAt, 2)) + QStringLiteral(" is not a weekday: write SU, MO, TU, WE, TH, FI or SA");
+}
+
+} // namespace
+
+QString dateFieldProblem(QStringView field, const DateFormat &format, int currentYear)
+{
+    if (parseDateField(field, format, currentYear).kind != DateKind::Bad)
+        return {};
+    if (!format.valid)
+        return QStringLiteral("the date order in the preferences leaves no place for the day, month or year");
+    if (field.isEmpty())
+        return QStringLiteral("the line is a single word, with no date before it");
+    const QChar delimiter = format.delimiter;
+    const qsizetype first = field.indexOf(delimiter);
+    const qsizetype second = first < 0 ? -1 : field.indexOf(delimiter, first + 1);
+    if (second < 0)
+        return QStringLiteral("%1 needs a day, a month and a year separated by \"%2\"").arg(quoted(field), delimiter);
+    if (second == field.size() - 1)
+        return QStringLiteral("nothing follows the second \"%1\"").arg(delimiter);
+    const QStringView parts[3] = {field.left(first), field.mid(first + 1, second - first - 1), field.mid(second + 1)};
+    const QStringView day = parts[format.dayIndex];
+    const QStringView month = parts[format.monthIndex];
+    const QStringView year = parts[format.yearIndex];
+    if (month.isEmpty())
+        return QStringLiteral("the month is missing");
+    if (!numericValue(month) && !monthFromName(month))
+        return quoted(month) + QStringLiteral(" is not a month");
+    const bool dayNumber = numericValue(day).has_value();
+    if (dayNumber && numericValue(year))
+        return outsideCalendar();
+    if (!isYearless(year)) {
+        if (year.isEmpty())
+            return QStringLiteral("the year is missing");
+        if (!numericValue(year))
+            return numericTextValue(year) ? outsideCalendar() : quoted(year) + QStringLiteral(" is neither a year nor a run of X");
+        if (parseWeekdayRule(day))
+            return QStringLiteral("a weekday rule such as %1 needs a year-less year such as XXXX").arg(quoted(day));
+        return day.isEmpty() ? QStringLiteral("the day is missing") : quoted(day) + QStringLiteral(" is not a day");
+    }
+    if (dayNumber)
+        return outsideCalendar();
+    if (!parseWeekdayRule(day))
+        return weekdayRuleProblem(day);
+    return QStringLiteral("the date cannot be read");
+}
+
 } // namespace nudgely

@@ -3,6 +3,7 @@
 #include "events/Calendar.h"
 #include "events/DateFormat.h"
 
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -34,5 +35,9 @@ struct ParsedDate {
 // recognised here by its form; whether its occurrence can be computed is the resolver's.
 // currentYear decides whether a date without a year can be built at all.
 ParsedDate parseDateField(QStringView field, const DateFormat &format, int currentYear);
+
+// Why parseDateField finds no date in the field, such as "FR" is not a weekday; empty when
+// it finds one. Worked out only for the fields that fail, so reading stays as fast.
+QString dateFieldProblem(QStringView field, const DateFormat &format, int currentYear);
 
 } // namespace nudgely

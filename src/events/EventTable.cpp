@@ -7,6 +7,9 @@
 
 namespace nudgely {
 
+// Up to 32,767 of these are read and resolved on every load: the line number took padding.
+static_assert(sizeof(Event) <= 48);
+
 EventTable EventTable::copy() const
 {
     EventTable table;
@@ -85,10 +88,10 @@ FileTaken EventTable::addFile(int slot, QByteArrayView bytes)
         decodeTextInto(bytes, kept);
     TextLines lines(kept);
     QStringView line;
-    while (lines.next(line)) {
+    for (int number = 1; lines.next(line); ++number) {
         if (const auto parsed = parseDataLine(line)) {
             if (events_.size() < MaxEvents)
-                append(slot, kept, *parsed);
+                append(slot, kept, *parsed, number);
             else
                 ++taken.eventsNotLoaded;
         }
@@ -96,14 +99,16 @@ FileTaken EventTable::addFile(int slot, QByteArrayView bytes)
     return taken;
 }
 
-void EventTable::append(int slot, QStringView text, const DataLine &line)
+void EventTable::append(int slot, QStringView text, const DataLine &line, int lineNumber)
 {
     Event event;
     event.dateStart = line.date.isEmpty() ? 0 : static_cast<quint32>(line.date.data() - text.data());
     event.dateLength = static_cast<quint32>(line.date.size());
     event.descriptionStart = static_cast<quint32>(line.description.data() - text.data());
     event.descriptionLength = static_cast<quint32>(line.description.size());
-    event.text = static_cast<quint16>(textsUsed_ - 1);
+    event.line = static_cast<quint32>(lineNumber);
+    Q_ASSERT(textsUsed_ <= 256); // a load takes at most one text per data file slot
+    event.text = static_cast<quint8>(textsUsed_ - 1);
     event.slot = static_cast<quint8>(slot);
     event.oneOff = line.oneOff;
     if (events_.empty())
@@ -119,6 +124,19 @@ QStringView EventTable::date(const Event &event) const
 QStringView EventTable::description(const Event &event) const
 {
     return QStringView(texts_[event.text]).mid(event.descriptionStart, event.descriptionLength);
+}
+
+QStringView EventTable::lineText(const Event &event) const
+{
+    // A one-word line has no date but always its description.
+    const QStringView text(texts_[event.text]);
+    qsizetype start = event.dateLength > 0 ? event.dateStart : event.descriptionStart;
+    while (start > 0 && text[start - 1] != u'\n' && text[start - 1] != u'\r')
+        --start;
+    qsizetype end = start;
+    while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+        ++end;
+    return text.mid(start, end - start);
 }
 
 } // namespace nudgely

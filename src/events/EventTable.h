@@ -19,7 +19,8 @@ struct Event {
     quint32 dateLength = 0;
     quint32 descriptionStart = 0;
     quint32 descriptionLength = 0;
-    quint16 text = 0;    // which of the table's file texts holds it
+    quint32 line = 0;    // its line number in the file, from 1
+    quint8 text = 0;     // which of the table's file texts holds it: one per data file read
     quint8 slot = 0;     // the data file slot it came from, from 0
     bool oneOff = false; // shown once, never repeated
 
@@ -73,9 +74,11 @@ public:
     QStringView description(const Event &event) const;
     // The whole text of the file the event came from, lines as in the file.
     QStringView fileText(const Event &event) const { return texts_[event.text]; }
+    // The event's whole line as the file has it.
+    QStringView lineText(const Event &event) const;
 
 private:
-    void append(int slot, QStringView text, const DataLine &line);
+    void append(int slot, QStringView text, const DataLine &line, int lineNumber);
 
     std::vector<QString> texts_; // one per file taken, and buffers kept from an earlier read
     std::size_t textsUsed_ = 0;

@@ -172,4 +172,15 @@ void resolveEvents(EventTable &table, const DateFormat &format, const QDate &tod
         resolveEvent(event, table.date(event), format, now);
 }
 
+QString badDateReason(QStringView field, const DateFormat &format, const QDate &today)
+{
+    const ParsedDate parsed = parseDateField(field, format, today.year());
+    if (parsed.kind == DateKind::Bad)
+        return dateFieldProblem(field, format, today.year());
+    if (parsed.kind == DateKind::WeekdayRule &&
+        !nextWeekdayDate(parsed.rule, parsed.month, static_cast<DayNumber>(today.toJulianDay())))
+        return QStringLiteral("the weekday rule finds no day within the years 100 to 9999");
+    return {};
+}
+
 } // namespace nudgely

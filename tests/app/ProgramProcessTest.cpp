@@ -48,8 +48,8 @@ TEST_F(ProgramProcessTest, VersionHelpAndProblemsEndTheProgramWithTheirExitStatu
     EXPECT_EQ(run({"--version"}), 0);
     EXPECT_TRUE(out.startsWith(u"Nudgely version 1.4 rev 2")) << qPrintable(out);
     EXPECT_EQ(run({"--help"}), 0);
-    for (const char *option : {"/I", "--list", "--notify", "--today=YYYY-MM-DD", "--help", "--version", "--format=FORMAT",
-                               "--days=N", "--past=N", "csv", "json", "ics"})
+    for (const char *option : {"/I", "--list", "--notify", "--check", "--import-contacts", "--to", "--today=YYYY-MM-DD",
+                               "--help", "--version", "--format=FORMAT", "--days=N", "--past=N", "csv", "json", "ics"})
         EXPECT_TRUE(out.contains(QLatin1String(option))) << option;
     const AppPaths program{QFileInfo(QStringLiteral(NUDGELY_EXECUTABLE)).absolutePath(), {}, {}, {}};
     EXPECT_TRUE(out.endsWith("\nThe user guide: " + program.helpFile() + "\n")) << qPrintable(out);
@@ -103,6 +103,41 @@ TEST_F(ProgramProcessTest, AListThatCannotBeWrittenEndsInFailure)
         EXPECT_EQ(run(arguments, arguments[0] == u"-" ? QString() : QStringLiteral("/dev/full")), 1);
         EXPECT_TRUE(err.endsWith(QStringLiteral("\nnudgely: writing the list: %1\n").arg(reason))) << qPrintable(err);
     }
+}
+
+TEST_F(ProgramProcessTest, CheckNamesEachBadLineWithItsNumberAndReason)
+{
+    folder.write("clean.ini", "[DataFiles]\n1File=" NUDGELY_SOURCE_DIR "/examples/dates.txt\n");
+    EXPECT_EQ(run({"--check", "/I", "clean.ini"}), 0);
+    EXPECT_EQ(out + err, QString());
+
+    folder.write("a.txt", "; a\r\n12/13/1970 carried, so fine\r\n\r\n2FR/05/XXXX  Bad weekday\r\n31/Foo/XXXX x\r\n");
+    folder.write("b.txt", "12-05-1970 Other delimiter\nword\n");
+    folder.write("bad.ini", "[DataFiles]\n1File=a.txt\n2File=b.txt\n3File=gone.txt\n");
+    EXPECT_EQ(run({"--check", "/I", "bad.ini"}), 1);
+    EXPECT_EQ(out, "a.txt:4: \"FR\" is not a weekday: write SU, MO, TU, WE, TH, FI or SA: 2FR/05/XXXX  Bad weekday\n"
+                   "a.txt:5: \"Foo\" is not a month: 31/Foo/XXXX x\n"
+                   "b.txt:1: \"12-05-1970\" needs a day, a month and a year separated by \"/\": 12-05-1970 Other delimiter\n"
+                   "b.txt:2: the line is a single word, with no date before it: word\n");
+    EXPECT_EQ(err, "nudgely: gone.txt: No such file or directory\n");
+    EXPECT_EQ(run({"--check", "--list"}), 2);
+}
+
+TEST_F(ProgramProcessTest, ImportContactsWritesANewDataFileAndNeverAnExistingOne)
+{
+    folder.write("c.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Sam Smith\r\nBDAY:--0415\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\nEND:VCARD\r\n");
+    folder.write("dmy.ini", "[DateFormat]\nDelimiter=2\nDayPos=2\nMonthPos=1\n");
+    EXPECT_EQ(run({"--import-contacts", "c.vcf", "--to", "new.txt", "/I", "dmy.ini"}), 0);
+    EXPECT_EQ(out, "Imported 1 date from 2 contact cards into new.txt.\nCards without a birthday or anniversary: Bo.\n");
+    EXPECT_EQ(folder.read("new.txt"), "; Birthdays and anniversaries from c.vcf, imported by Nudgely.\n"
+                                      "04.15.XXXX Sam Smith's birthday\n");
+    folder.write("old.txt", "01/01/XXXX keep me\n");
+    EXPECT_EQ(run({"--import-contacts=c.vcf", "--to=old.txt"}), 1);
+    EXPECT_EQ(err, "nudgely: old.txt already exists. Nudgely never writes over a file: choose a new name for the "
+                   "imported dates.\n");
+    EXPECT_EQ(folder.read("old.txt"), "01/01/XXXX keep me\n");
+    EXPECT_EQ(run({"--import-contacts", "c.vcf"}), 2);
 }
 
 } // namespace

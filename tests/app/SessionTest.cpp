@@ -3,6 +3,7 @@
 #include "app/DueEventsNotifier.h"
 #include "config/ConfigFile.h"
 #include "config/LegacyMigration.h"
+#include "config/SettingsStore.h"
 #include "support/TestSession.h"
 
 #include <QFile>
@@ -159,6 +160,36 @@ TEST_F(SessionTest, ANewDayResolvesTheEventsAgainWithoutReadingTheFiles)
     EXPECT_EQ(t.session.list().text(0, TimeLeftColumn), u"-3");
     EXPECT_EQ(sessionDueNotice(t.session).value_or(DueNotice()).body,
               u"Tomorrow: Bob's birthday (38th).\nIn 2 days: Ann's birthday (38th).");
+}
+
+TEST_F(SessionTest, ImportedContactsBecomeANewDataFileAtTheEndOfTheListUnlessItIsFull)
+{
+    const QString family = t.writeDataFile("family.txt", Family);
+    const QString vcard = t.writeDataFile("c.vcf", "BEGIN:VCARD\nFN:Cleo\nBDAY:--1206\nEND:VCARD\n");
+    t.configureDataFile(family);
+    t.session.loadConfiguration();
+    t.session.reloadDataFiles();
+    const QString target = t.folder.path("data/contacts.txt");
+    ASSERT_TRUE(t.session.importContacts(vcard, target));
+    EXPECT_EQ(t.messages.information, QStringList("Imported 1 date from 1 contact card into " + target + "."));
+    EXPECT_EQ(t.session.dataFiles()[1], DataFile({target, NewFileColours}));
+    EXPECT_TRUE(t.readIni().contains("2File=" + target.toUtf8()));
+    EXPECT_EQ(t.session.list().summaryText(), "4 events in 2 datafiles, 1 bad date, 4 events displayed");
+    // Again to the same file: refused, and the file stays as it was.
+    const QByteArray written = t.folder.read(target);
+    EXPECT_FALSE(t.session.importContacts(vcard, target));
+    EXPECT_EQ(t.folder.read(target), written);
+    EXPECT_TRUE(t.messages.warnings.value(0).startsWith(target + " already exists.")) << qPrintable(t.messages.warnings.join(u'|'));
+
+    // A full list takes no more: nothing is written.
+    QByteArray ini = "[DataFiles]\n";
+    for (int slot = 1; slot <= MaxDataFiles; ++slot)
+        ini += QByteArray::number(slot) + "File=" + family.toUtf8() + "\n";
+    t.writeIni(ini);
+    t.session.loadConfiguration();
+    EXPECT_FALSE(t.session.importContacts(vcard, t.folder.path("data/more.txt")));
+    EXPECT_EQ(t.messages.warnings.last(), dataFilesFullText());
+    EXPECT_FALSE(QFile::exists(t.folder.path("data/more.txt")));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ protected:
     void rebuild()
     {
         resolveEvents(table, DateFormat(), QDate(2026, 12, 5));
-        list.rebuild(settings, files);
+        list.rebuild(settings, files, QDate(2026, 12, 5));
     }
     // Each row as "age|time left|description", in list order.
     QStringList rows() const
@@ -74,7 +74,7 @@ TEST_F(EventListTest, WithoutAFutureWindowEveryEventShowsAndMissedOnesAsMissed)
 
 TEST_F(EventListTest, RowColoursAndBadDates)
 {
-    files[0].colours = {11, 12, 21, 22, 31, 32};
+    files[0] = {QStringLiteral("/data/events03.txt"), {11, 12, 21, 22, 31, 32}};
     files[1].colours = {41, 42, 51, 52, 61, 62};
     read("10/12/XXXX future\n99/xx/19 bad\n", 0);
     read("05/12/XXXX today\n03/12/XXXX past\n", 1);
@@ -87,7 +87,7 @@ TEST_F(EventListTest, RowColoursAndBadDates)
         EXPECT_EQ(std::pair(list.row(row)->foreground, list.row(row)->background), expected[row]) << row;
     EXPECT_EQ(list.lines(1, 1, DateColumn, DayColumn, false), QStringList({"99/xx/19\t?"}));
     EXPECT_TRUE(list.row(1)->badDate);
-    EXPECT_EQ(list.toolTip(1), QStringLiteral("couldn't resolve date for this event"));
+    EXPECT_EQ(list.toolTip(1), QStringLiteral(R"(events03.txt, line 2: "xx" is not a month)"));
     EXPECT_EQ(list.summaryText(), QStringLiteral("5 events in 3 datafiles, 1 bad date, 5 events displayed"));
 
     // Hidden, a bad date is still counted, whatever the window.

@@ -24,7 +24,7 @@ protected:
     QString sorted(const SortOrder &order, quint8 appendToAge = 1)
     {
         settings.appendToAge = appendToAge;
-        list.rebuild(settings, DataFileList());
+        list.rebuild(settings, DataFileList(), QDate(2026, 12, 5));
         list.sort(order);
         return list.lines(0, list.rowCount() - 1, DescriptionColumn, DescriptionColumn, false).join(u' ');
     }

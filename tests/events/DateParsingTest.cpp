@@ -14,17 +14,20 @@
 namespace nudgely {
 namespace {
 
-// What a field means, as "1970-05-12", "yearless <month> <day>", "rule <month> <count> <weekday>" or "bad".
+// What a field means, as "1970-05-12", "yearless <month> <day>", "rule <month> <count> <weekday>", or
+// why it is a bad date.
 QString meaning(QStringView field, const DateFormat &format = DateFormat(), int currentYear = 2026)
 {
     const ParsedDate p = parseDateField(field, format, currentYear);
+    const QString problem = dateFieldProblem(field, format, currentYear);
+    EXPECT_EQ(problem.isEmpty(), p.kind != DateKind::Bad) << qPrintable(field.toString());
     if (p.kind == DateKind::FullDate)
         return QDate::fromJulianDay(p.date).toString(Qt::ISODate);
     if (p.kind == DateKind::YearlessDate)
         return QStringLiteral("yearless %1 %2").arg(p.month).arg(p.day);
     if (p.kind == DateKind::WeekdayRule)
         return QStringLiteral("rule %1 %2 %3").arg(p.month).arg(p.rule.count).arg(p.rule.weekday);
-    return QStringLiteral("bad");
+    return problem;
 }
 
 TEST(DateFormatTest, RolesForEveryDayAndMonthPosition)
@@ -42,15 +45,17 @@ TEST(DateFormatTest, RolesForEveryDayAndMonthPosition)
         QString rule = field;
         rule.replace(QLatin1String("12"), QLatin1String("2SU")).replace(QLatin1String("1970"), QLatin1String("XXXX"));
         EXPECT_EQ(meaning(rule, format), "rule 5 2 1") << text;
-        EXPECT_EQ(meaning(QString(field).replace(format.delimiter, QLatin1Char(text[2] == '/' ? '-' : '/')), format),
-                  "bad") << text;
+        const QString other = QString(field).replace(format.delimiter, QLatin1Char(text[2] == '/' ? '-' : '/'));
+        EXPECT_EQ(meaning(other, format),
+                  QStringLiteral(R"("%1" needs a day, a month and a year separated by "%2")").arg(other, format.delimiter));
     }
     // Out of range: no field can match.
     for (const auto &[delimiter, day] : {std::pair{0, 0}, std::pair{0, 4}, std::pair{-1, 1}, std::pair{3, 1}}) {
         const DateFormat format = DateFormat::fromSettings(delimiter, day, 2);
         EXPECT_FALSE(format.valid) << delimiter << ' ' << day;
         for (const char16_t *field : {u"12/05/1970", u"12-05-1970", u"12.05.1970"})
-            EXPECT_EQ(meaning(field, format), "bad") << delimiter << ' ' << day;
+            EXPECT_EQ(meaning(field, format), "the date order in the preferences leaves no place for the day, month or year")
+                << delimiter << ' ' << day;
     }
 }
 
@@ -64,14 +69,23 @@ TEST(DateFieldTest, AcceptedAndRejectedForms)
         {"32/12/XXXX", "yearless 12 32"}, // 1 January 2027: it builds in the current year
         {"2SU/05/XXXX", "rule 5 2 1"}, {"SU/05/XXXX", "rule 5 1 1"}, {"1sunday/05/XXXX", "rule 5 1 1"},
         {"0MO/06/XXXX", "rule 6 0 2"}, {"5FI/02/XXXX", "rule 2 5 6"}, {"3SA/Dec/xxxx", "rule 12 3 7"},
-        {"1TU/14/XXXX", "rule 14 1 3"}, {"32767WE/01/XXXX", "rule 1 32767 4"}, {"32768WE/01/XXXX", "bad"},
-        {"2SU/05/2001", "bad"}, {"2FR/05/XXXX", "bad"}, {"2S/05/XXXX", "bad"}, {"12/05", "bad"},
-        {"12/05/", "bad"}, {"12/Ma/1970", "bad"}, {"12/Foo/1970", "bad"}, {"12/05/1970/1", "bad"},
-        {"1/1/99999", "bad"}, {"31/12/-1", "bad"}, {"", "bad"},
+        {"1TU/14/XXXX", "rule 14 1 3"}, {"32767WE/01/XXXX", "rule 1 32767 4"},
+        // Bad dates, each with its reason.
+        {"32768WE/01/XXXX", R"(the count of "32768WE" is larger than 32767)"},
+        {"2SU/05/2001", R"(a weekday rule such as "2SU" needs a year-less year such as XXXX)"},
+        {"2FR/05/XXXX", R"("FR" is not a weekday: write SU, MO, TU, WE, TH, FI or SA)"},
+        {"2S/05/XXXX", R"("2S" is neither a day nor a weekday rule such as 2SU)"},
+        {"12/05", R"("12/05" needs a day, a month and a year separated by "/")"},
+        {"12/05/", R"(nothing follows the second "/")"}, {"12/Ma/1970", R"("Ma" is not a month)"},
+        {"12/Foo/1970", R"("Foo" is not a month)"}, {"12//1970", "the month is missing"},
+        {"/05/1970", "the day is missing"}, {"/05/XXXX", "the day is missing"}, {"12/05/1970/1", R"("1970/1" is neither a year nor a run of X)"},
+        {"ab/05/1970", R"("ab" is not a day)"}, {"1/1/99999", "the date falls outside the years 100 to 9999"},
+        {"31/12/-1", "the date falls outside the years 100 to 9999"},
+        {"", "the line is a single word, with no date before it"},
     };
     for (const auto &[field, expected] : cases)
         EXPECT_EQ(meaning(QString::fromUtf8(field)), expected) << field;
-    EXPECT_EQ(meaning(u"32/12/XXXX", DateFormat(), 9999), "bad");
+    EXPECT_EQ(meaning(u"32/12/XXXX", DateFormat(), 9999), "the date falls outside the years 100 to 9999");
 }
 
 TEST(BuildDateTest, CarriesAndKeepsToTheCalendarRange)

@@ -26,6 +26,15 @@ QStringList eventsOf(const EventTable &table)
     return list;
 }
 
+// Each event's line number and its line as written.
+QStringList linesOf(const EventTable &table)
+{
+    QStringList list;
+    for (const Event &e : table.events())
+        list.append(QString::number(e.line) + u':' + table.lineText(e).toString());
+    return list;
+}
+
 TEST(ReadDataFileTest, ReadsOnlyOrdinaryFilesAndSaysWhyNot)
 {
     test::TempFolder folder;
@@ -99,6 +108,7 @@ TEST(LoadDataFileTest, OverlongLinesAreSkippedAndNamedTheRestIsRead)
     const DataFileLoad one = loadDataFile(table, 0, folder.path(QStringLiteral("one.txt")));
     const DataFileLoad two = loadDataFile(table, 1, folder.path(QStringLiteral("two.txt")));
     EXPECT_EQ(eventsOf(table), QStringList({"0:1:a", "0:2:b", "1:3:c"}));
+    EXPECT_EQ(linesOf(table), QStringList({"1:1 a", "4:2 b", "4:3 c"})); // skipped lines keep their numbers
     EXPECT_EQ(one.problems, QStringList("line 2 is longer than 64 KiB and was skipped"));
     EXPECT_EQ(two.problems, QStringList("2 lines longer than 64 KiB were skipped, the first at line 1"));
 }
@@ -115,6 +125,7 @@ TEST(EventTableTest, EventLinesInSlotThenLineOrderAndEveryFileCounts)
     EXPECT_EQ(eventsOf(table), QStringList({"2:1:a", "2:2/A:b", "2::word", "2:3:last ", "7:4:d", "9:1:a", "9:2/A:b",
                                             "9::word", "9:3:last "}));
     EXPECT_EQ(table.filesRead(), 5);
+    EXPECT_EQ(linesOf(table).mid(0, 5), QStringList({"1:1 a", "4:2 /A b", "5:word", "7:3  last ", "1:4 d"}));
     // Read again into the memory of the first read: nothing of it shows through.
     table.clear();
     table.addFile(3, "5 \xE9t\xE9\n");

@@ -71,16 +71,20 @@ TEST(ResolveTest, GivesTheOccurrencesDayCountsAndAge)
         // No earlier occurrence can be looked for past the calendar's end: the previous one is today.
         {end, "4SU/12/XXXX", "9999-12-26 9999-12-20 -"},
         // The first Sunday of December 9999 has passed; the next one would be in 10000.
-        {end, "1SU/12/XXXX", "bad"},
-        {dec5, "1MO/-32768/XXXX", "bad"},
-        {dec5, "", "bad"},
+        {end, "1SU/12/XXXX", "the weekday rule finds no day within the years 100 to 9999"},
+        {dec5, "1MO/-32768/XXXX", "the weekday rule finds no day within the years 100 to 9999"},
+        {dec5, "", "the line is a single word, with no date before it"},
     };
     for (const auto &[today, date, expected] : cases) {
         SCOPED_TRACE(std::string(date) + " on " + today.toString(Qt::ISODate).toStdString());
         EventTable table;
         table.addFile(0, QByteArray(date) + " event");
         resolveEvents(table, DateFormat(), today);
-        EXPECT_EQ(described(table.events().at(0), today), expected);
+        // A bad date as its reason; every other date has none.
+        const QString reason = badDateReason(table.date(table.events().at(0)), DateFormat(), today);
+        const QString got = described(table.events().at(0), today);
+        EXPECT_EQ(got == u"bad" ? reason : got, expected);
+        EXPECT_EQ(reason.isEmpty(), got != u"bad");
     }
 }
 

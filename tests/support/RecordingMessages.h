@@ -10,6 +10,7 @@ namespace nudgely::test {
 class RecordingMessages final : public MessagePresenter {
 public:
     void warn(const QString &text) override { warnings.append(text); }
+    void inform(const QString &text) override { information.append(text); }
     bool confirm(const QString &text) override
     {
         questions.append(text);
@@ -17,6 +18,7 @@ public:
     }
 
     QStringList warnings;
+    QStringList information;
     QStringList questions;
     bool answer = false; // Yes when true
 };

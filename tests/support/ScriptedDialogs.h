@@ -13,6 +13,7 @@ namespace nudgely::test {
 struct ScriptedDialogs final : PreferencesDialogs {
     QString openDataFile(QWidget *) override { return files.isEmpty() ? QString() : files.takeFirst(); }
     QString newDataFile(QWidget *) override { return openDataFile(nullptr); }
+    QString openContactsFile(QWidget *) override { return openDataFile(nullptr); }
     QString chooseEditor(QWidget *, const QString &) override { return openDataFile(nullptr); }
     QString calendarFile(QWidget *) override { return openDataFile(nullptr); }
     std::optional<QColor> chooseColour(QWidget *, const QColor &initial) override

@@ -7,6 +7,7 @@
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
 #include "ui/preferences/PreferencesDialog.h"
+#include "ui/preferences/PreferencesDialogs.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -112,7 +113,7 @@ protected:
         Settings everything = env.session.settings();
         everything.filter = 0;
         EventList all(env.session.table());
-        all.rebuild(everything, env.session.dataFiles());
+        all.rebuild(everything, env.session.dataFiles(), env.session.resolvedFor());
         const TableView *view = window->listView();
         const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
         int rest = view->viewport()->width();
@@ -525,6 +526,24 @@ TEST_F(MainWindowTest, KeptInTheNotificationAreaClosingHidesTheWindowAndTheIcons
     action("trayPreferencesAction")->trigger();
     EXPECT_TRUE(window->isVisible() && !window->trayIcon()->isVisible());
     EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, ImportedContactsAreListedAndABadDateNamesItsFileLineAndReason)
+{
+    env.configureDataFile(family);
+    test::ScriptedDialogs dialogs; // the contacts file, then the new data file
+    const QString target = env.folder.path(QStringLiteral("data/contacts.txt"));
+    dialogs.files = {env.writeDataFile(QStringLiteral("c.vcf"), "BEGIN:VCARD\nFN:Cleo\nBDAY:--1206\nEND:VCARD\n"), target};
+    window = std::make_unique<MainWindow>(env.session, &dialogs);
+    window->load();
+    window->findChild<QAction *>(QStringLiteral("importContactsAction"))->trigger();
+    EXPECT_EQ(env.session.dataFiles()[1].path, target);
+    const QStringList shown = descriptions();
+    EXPECT_TRUE(shown.contains(u"Cleo's birthday")) << qPrintable(shown.join(u'|'));
+    const int broken = static_cast<int>(shown.indexOf(u"Broken line"));
+    EXPECT_EQ(window->listView()->model()->index(broken, 0).data(Qt::ToolTipRole),
+              QStringLiteral(R"(family.txt, line 4: "xx" is not a month)"));
+    window.reset();
 }
 
 } // namespace

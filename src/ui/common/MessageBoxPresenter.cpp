@@ -12,6 +12,13 @@ void MessageBoxPresenter::warn(const QString &text)
     box.exec();
 }
 
+void MessageBoxPresenter::inform(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Nudgely"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
 bool MessageBoxPresenter::confirm(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Nudgely"), text,

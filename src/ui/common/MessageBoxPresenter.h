@@ -8,6 +8,7 @@ namespace nudgely {
 class MessageBoxPresenter final : public MessagePresenter {
 public:
     void warn(const QString &text) override;
+    void inform(const QString &text) override;
     bool confirm(const QString &text) override;
 };
 

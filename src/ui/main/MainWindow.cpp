@@ -4,6 +4,7 @@
 #include "app/LiveUpdates.h"
 #include "app/Session.h"
 #include "app/Version.h"
+#include "config/SettingsStore.h"
 #include "eventlist/DueEvents.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
@@ -144,6 +145,8 @@ void MainWindow::createMenus()
             &QAction::triggered, this, &MainWindow::refreshList);
     connect(addMenuItem(file, "reloadAction", QStringLiteral("&Reload All Datafiles"), QKeySequence(Qt::SHIFT | Qt::Key_F5)),
             &QAction::triggered, this, &MainWindow::reloadDataFiles);
+    connect(addMenuItem(file, "importContactsAction", QStringLiteral("&Import Contacts...")), &QAction::triggered, this,
+            &MainWindow::importContacts);
     file->addSeparator();
     connect(addMenuItem(file, "exportCalendarAction", QStringLiteral("&Export to Calendar...")), &QAction::triggered,
             this, &MainWindow::exportToCalendar);
@@ -548,7 +551,7 @@ void MainWindow::fitColumns(const std::array<bool, 5> &stored)
         Settings everything = session_.settings();
         everything.filter = 0;
         all = &unfiltered.emplace(session_.table());
-        unfiltered->rebuild(everything, session_.dataFiles());
+        unfiltered->rebuild(everything, session_.dataFiles(), session_.resolvedFor());
     }
     const QFontMetrics metrics(listView_->font());
     // As the view lays a cell out: a focus margin and a space each side, and the grid line.
@@ -663,6 +666,24 @@ void MainWindow::exportToCalendar()
     const QString path = (dialogs_ ? *dialogs_ : static_cast<PreferencesDialogs &>(qtDialogs)).calendarFile(this);
     if (!path.isEmpty())
         exportCalendar(session_, path);
+}
+
+void MainWindow::importContacts()
+{
+    // Refused before any file is asked for, as the preferences' Add is.
+    if (session_.dataFileListFull()) {
+        session_.messages().warn(dataFilesFullText());
+        return;
+    }
+    QtPreferencesDialogs qtDialogs;
+    PreferencesDialogs &dialogs = dialogs_ ? *dialogs_ : qtDialogs;
+    const QString vcard = dialogs.openContactsFile(this);
+    if (vcard.isEmpty())
+        return;
+    // A new file: the import never writes over one.
+    const QString target = dialogs.newDataFile(this);
+    if (!target.isEmpty())
+        session_.importContacts(vcard, target);
 }
 
 void MainWindow::selectAll()

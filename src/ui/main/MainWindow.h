@@ -62,6 +62,7 @@ public Q_SLOTS:
     void reloadDataFiles();
     // Every event of the data files to an iCalendar file the user names.
     void exportToCalendar();
+    void importContacts();
     void selectAll();
     void copyToClipboard();
     void sortBy(SortKey key);

@@ -152,8 +152,7 @@ void DataFilesPage::showDataFiles()
 void DataFilesPage::addOrCreate(bool existing)
 {
     if (model_->fileCount() >= MaxDataFiles) {
-        session_.messages().warn(
-            QStringLiteral("Maximum number of datafiles has been reached.\nNo more datafiles can be added."));
+        session_.messages().warn(dataFilesFullText());
         return;
     }
     session_.showStatus(QString());

@@ -27,6 +27,12 @@ QString QtPreferencesDialogs::newDataFile(QWidget *parent)
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtPreferencesDialogs::openContactsFile(QWidget *parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Contacts"), QString(),
+                                        QStringLiteral("Contacts (*.vcf *.vcard);;All Files (*)"));
+}
+
 QString QtPreferencesDialogs::chooseEditor(QWidget *parent, const QString &current)
 {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Specify Editor"), current,

@@ -18,6 +18,8 @@ public:
     virtual QString openDataFile(QWidget *parent) = 0;
     // Names a data file that may not exist yet; never asks about overwriting.
     virtual QString newDataFile(QWidget *parent) = 0;
+    // A vCard file to import birthdays from.
+    virtual QString openContactsFile(QWidget *parent) = 0;
     virtual QString chooseEditor(QWidget *parent, const QString &current) = 0;
     virtual std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
@@ -30,6 +32,7 @@ class QtPreferencesDialogs final : public PreferencesDialogs {
 public:
     QString openDataFile(QWidget *parent) override;
     QString newDataFile(QWidget *parent) override;
+    QString openContactsFile(QWidget *parent) override;
     QString chooseEditor(QWidget *parent, const QString &current) override;
     std::optional<QColor> chooseColour(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;

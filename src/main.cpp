@@ -2,7 +2,7 @@
 #include "app/Listing.h"
 #include "app/ProgramOptions.h"
 #include "app/Version.h"
-#include "ui/main/WindowProgram.h"
+#include "app/WindowHandover.h"
 
 #include <QCoreApplication>
 
@@ -55,5 +55,5 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Nudgely: no display found; printing the events list as with --list\n");
         return runListing(argc, argv, options);
     }
-    return runWindow(argc, argv, options);
+    return handOverToWindowProgram(argv);
 }

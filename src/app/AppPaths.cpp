@@ -7,11 +7,12 @@
 
 namespace nudgely {
 
-AppPaths AppPaths::forThisProgram()
+AppPaths AppPaths::forThisProgram(const QString &commandPath)
 {
     const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    return {QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath(),
-            config.filePath(QStringLiteral("Nudgely")), config.filePath(QStringLiteral("autostart"))};
+    const QFileInfo program(commandPath.isEmpty() ? QCoreApplication::applicationFilePath() : commandPath);
+    return {program.absolutePath(), program.absoluteFilePath(), config.filePath(QStringLiteral("Nudgely")),
+            config.filePath(QStringLiteral("autostart"))};
 }
 
 QString AppPaths::autostartEntry() const

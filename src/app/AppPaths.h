@@ -11,8 +11,9 @@ struct AppPaths {
     QString userConfigFolder; // $XDG_CONFIG_HOME/Nudgely, else ~/.config/Nudgely
     QString autostartFolder;  // $XDG_CONFIG_HOME/autostart, else ~/.config/autostart
 
-    // From the running application and the XDG folders.
-    static AppPaths forThisProgram();
+    // From the running application and the XDG folders. The window program gives the path of
+    // the nudgely command that started it, which it stands for.
+    static AppPaths forThisProgram(const QString &commandPath = {});
 
     QString autostartEntry() const;   // <autostart>/Nudgely.desktop
     QString registryExport() const;   // <user config>/registry.reg, the Windows settings

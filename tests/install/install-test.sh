@@ -7,7 +7,7 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for file in bin/nudgely share/nudgely/Nudgely.html share/applications/nudgely.desktop \
+for file in bin/nudgely libexec/nudgely/nudgely-window share/nudgely/Nudgely.html share/applications/nudgely.desktop \
             share/icons/hicolor/scalable/apps/nudgely.svg share/nudgely/dates.txt; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done

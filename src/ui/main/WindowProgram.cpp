@@ -14,7 +14,7 @@
 
 namespace nudgely {
 
-int runWindow(int argc, char **argv, const ProgramOptions &options)
+int runWindow(int argc, char **argv, const ProgramOptions &options, const QString &commandPath)
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Nudgely"));
@@ -23,7 +23,7 @@ int runWindow(int argc, char **argv, const ProgramOptions &options)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nudgely.svg")));
 
     MessageBoxPresenter messages;
-    const AppPaths paths = AppPaths::forThisProgram();
+    const AppPaths paths = AppPaths::forThisProgram(commandPath);
     const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
     if (!configPath)
         return ExitConfigurationProblem;

@@ -4,7 +4,7 @@
 
 namespace nudgely {
 
-// A run with the main window. Returns the exit status.
-int runWindow(int argc, char **argv, const ProgramOptions &options);
+// A run with the main window, for the nudgely command at commandPath. Returns the exit status.
+int runWindow(int argc, char **argv, const ProgramOptions &options, const QString &commandPath);
 
 } // namespace nudgely

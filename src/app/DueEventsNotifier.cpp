@@ -11,11 +11,11 @@ std::optional<DueNotice> sessionDueNotice(Session &session)
         return std::nullopt;
     const QDate today = session.clock().today();
     if (session.resolvedFor() == today)
-        return dueNotice(session.table(), today, session.reminders().daysAhead, session.settings().appendToAge == 1);
+        return dueNotice(session.table(), session.reminders().daysAhead, session.settings().appendToAge == 1);
     // The list stays on the day it was made for (no update at midnight); the notice tells of today.
     EventTable table = session.table().copy();
     resolveEvents(table, session.dateFormat(), today);
-    return dueNotice(table, today, session.reminders().daysAhead, session.settings().appendToAge == 1);
+    return dueNotice(table, session.reminders().daysAhead, session.settings().appendToAge == 1);
 }
 
 DueEventsNotifier::DueEventsNotifier(Session &session, QObject *parent) : QObject(parent), session_(session)

@@ -1,5 +1,6 @@
 #include "app/DueNotice.h"
 
+#include "eventlist/DueEvents.h"
 #include "eventlist/EventList.h"
 
 #include <algorithm>
@@ -8,11 +9,6 @@
 namespace nudgely {
 
 namespace {
-
-struct DueEvent {
-    int days;
-    const Event *event;
-};
 
 QString dayLabel(int days)
 {
@@ -65,18 +61,11 @@ QString finished(const QString &line)
 
 } // namespace
 
-std::optional<DueNotice> dueNotice(const EventTable &table, const QDate &today, int daysAhead, bool appendToAge)
+std::optional<DueNotice> dueNotice(const EventTable &table, int daysAhead, bool appendToAge)
 {
-    const qint64 day = today.toJulianDay();
-    std::vector<DueEvent> due;
-    for (const Event &event : table.events()) {
-        const qint64 days = event.next - day;
-        if (!event.badDate && days >= 0 && days <= daysAhead)
-            due.push_back({static_cast<int>(days), &event});
-    }
+    const std::vector<DueEvent> due = dueEvents(table, daysAhead);
     if (due.empty())
         return std::nullopt;
-    std::stable_sort(due.begin(), due.end(), [](const DueEvent &a, const DueEvent &b) { return a.days < b.days; });
 
     const auto dueToday = std::count_if(due.begin(), due.end(), [](const DueEvent &e) { return e.days == 0; });
     const int named = std::min<int>(static_cast<int>(due.size()), DueNoticeMaxEvents);

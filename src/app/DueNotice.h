@@ -2,7 +2,6 @@
 
 #include "events/EventTable.h"
 
-#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -23,9 +22,9 @@ struct DueNotice {
 inline constexpr int DueNoticeMaxEvents = 8;
 inline constexpr int DueNoticeMaxDescription = 80;
 
-// The events of a resolved table that fall on today or one of the daysAhead days after it
-// (0: today only), by day, in table order within a day; unreadable dates are left out.
-// Nothing when nothing is due.
-std::optional<DueNotice> dueNotice(const EventTable &table, const QDate &today, int daysAhead, bool appendToAge);
+// The events of a table resolved for today that fall on today or one of the daysAhead days
+// after it (0: today only), by day, in table order within a day; unreadable dates are left
+// out. Nothing when nothing is due.
+std::optional<DueNotice> dueNotice(const EventTable &table, int daysAhead, bool appendToAge);
 
 } // namespace nudgely

@@ -40,33 +40,6 @@ icaltimetype icalDate(DayNumber day)
     return time;
 }
 
-// Line numbers of events met in table order, by their date fields: each file's text is
-// counted on from the last event of it, not from its start.
-class LineCounter {
-public:
-    int lineOf(const EventTable &table, const Event &event)
-    {
-        if (event.text != text_ || event.dateStart < position_) {
-            text_ = event.text;
-            position_ = 0;
-            line_ = 1;
-        }
-        const QStringView text = table.fileText(event);
-        for (; position_ < event.dateStart; ++position_) {
-            const QChar c = text[position_];
-            // CR LF is one line break, a lone CR or LF one each.
-            if (c == u'\n' || (c == u'\r' && (position_ + 1 >= text.size() || text[position_ + 1] != u'\n')))
-                ++line_;
-        }
-        return line_;
-    }
-
-private:
-    int text_ = -1;
-    quint32 position_ = 0;
-    int line_ = 1;
-};
-
 // The yearly rule for a day and month as dates are built in every year: the same day and
 // month, the same day of the year, or the same day counted from the month's end.
 std::optional<QString> yearlessRule(int month, int day)
@@ -128,7 +101,6 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
     stamp.zone = icaltimezone_get_utc_timezone();
     const DayNumber newYear = dayNumber(today.year(), 1, 1);
 
-    LineCounter lines;
     QByteArray events;
     for (const Event &event : table.events()) {
         // Before the line is counted: a bad date may have no date field to count to.
@@ -136,7 +108,7 @@ IcsCalendar icsCalendar(const EventTable &table, const DateFormat &format, const
             ++result.badDates;
             continue;
         }
-        const int line = lines.lineOf(table, event);
+        const quint32 line = event.line;
         const QStringView date = table.date(event);
         const ParsedDate parsed = parseDateField(date, format, today.year());
         DayNumber start = event.next;

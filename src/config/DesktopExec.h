@@ -5,7 +5,7 @@
 
 namespace nudgely {
 
-// The quoting of a desktop entry's Exec command line (freedesktop Desktop Entry spec): arguments
+// The quoting of a desktop entry's Exec command line, as freedesktop.org defines it: arguments
 // separated by spaces, an argument that needs it in double quotes, inside which a backslash
 // goes before each ", `, $ and backslash. Field codes and the entry file's own escapes are not
 // part of it.

@@ -2,19 +2,26 @@
 
 #include "eventlist/EventList.h"
 
+#include <algorithm>
+
 namespace nudgely {
+
+std::vector<DueEvent> dueEvents(const EventTable &table, int daysAhead)
+{
+    std::vector<DueEvent> due;
+    for (const Event &event : table.events()) {
+        if (!event.badDate && event.daysToNext >= 0 && event.daysToNext <= daysAhead)
+            due.push_back({event.daysToNext, &event});
+    }
+    std::stable_sort(due.begin(), due.end(), [](const DueEvent &a, const DueEvent &b) { return a.days < b.days; });
+    return due;
+}
 
 DueCounts countDue(const EventTable &table)
 {
     DueCounts counts;
-    for (const Event &event : table.events()) {
-        if (event.badDate)
-            continue;
-        if (event.daysToNext == 0)
-            ++counts.today;
-        else if (event.daysToNext >= 1 && event.daysToNext <= 7)
-            ++counts.nextWeek;
-    }
+    for (const DueEvent &due : dueEvents(table, 7))
+        ++(due.days == 0 ? counts.today : counts.nextWeek);
     return counts;
 }
 

@@ -4,7 +4,19 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace nudgely {
+
+// An event due a number of days after the day the table was resolved for.
+struct DueEvent {
+    int days = 0;
+    const Event *event = nullptr;
+};
+
+// The events due on the day the table was resolved for and the daysAhead days after it, bad
+// dates left out, by day and in table order within a day.
+std::vector<DueEvent> dueEvents(const EventTable &table, int daysAhead);
 
 // How many events fall today and in the seven days after it; bad dates are left out.
 struct DueCounts {

@@ -72,8 +72,6 @@ public:
 
     QStringView date(const Event &event) const;
     QStringView description(const Event &event) const;
-    // The whole text of the file the event came from, lines as in the file.
-    QStringView fileText(const Event &event) const { return texts_[event.text]; }
     // The event's whole line as the file has it.
     QStringView lineText(const Event &event) const;
 

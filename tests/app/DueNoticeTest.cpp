@@ -13,7 +13,7 @@ QString noticeText(const QByteArray &events, int daysAhead, bool appendToAge = t
     EventTable table;
     table.addFile(0, events);
     resolveEvents(table, DateFormat(), QDate(2026, 12, 5));
-    const auto notice = dueNotice(table, QDate(2026, 12, 5), daysAhead, appendToAge);
+    const auto notice = dueNotice(table, daysAhead, appendToAge);
     return notice ? notice->summary + u'\n' + notice->body : QString();
 }
 

@@ -72,6 +72,13 @@ TableView::TableView(QWidget *parent) : QTableView(parent)
     applyLook();
 }
 
+int TableView::cellWidthFor(const QString &text) const
+{
+    // A focus margin and a space each side of the text, and the grid line.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    return fontMetrics().horizontalAdvance(text) + margins;
+}
+
 QColor TableView::standardText() const
 {
     return palette().color(QPalette::Active, QPalette::Text);

@@ -30,6 +30,8 @@ public:
     QRect selectedBlock() const;
     // The events font, for the cells and the header, with rows tall enough for it.
     void setListFont(const QFont &font);
+    // The column width that shows a text whole in a cell, as the view lays cells out.
+    int cellWidthFor(const QString &text) const;
 
     // The colours that a cell without its own stands in: the palette's, since the viewport
     // itself shows grey below the rows.

@@ -553,9 +553,6 @@ void MainWindow::fitColumns(const std::array<bool, 5> &stored)
         all = &unfiltered.emplace(session_.table());
         unfiltered->rebuild(everything, session_.dataFiles(), session_.resolvedFor());
     }
-    const QFontMetrics metrics(listView_->font());
-    // As the view lays a cell out: a focus margin and a space each side, and the grid line.
-    const int margins = 2 * (listView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, listView_) + 1) + 1;
     // As many rows as the header view itself would measure.
     const int rows = qMin(all->rowCount(), listView_->horizontalHeader()->resizeContentsPrecision());
     for (int column = DateColumn; column < DescriptionColumn; ++column) {
@@ -563,7 +560,7 @@ void MainWindow::fitColumns(const std::array<bool, 5> &stored)
             continue;
         int widest = listView_->horizontalHeader()->sectionSizeHint(column);
         for (int row = 0; row < rows; ++row)
-            widest = qMax(widest, metrics.horizontalAdvance(all->text(row, column)) + margins);
+            widest = qMax(widest, listView_->cellWidthFor(all->text(row, column)));
         listView_->setColumnWidth(column, widest);
         setColumnPixels_[column] = widest;
         setTwips_.columns[column] = double(widest) * twipsPerPixel_;

@@ -124,8 +124,7 @@ void DataFilesPage::setListFont(const QFont &font)
     const int perPixel = screenTwipsPerPixel(screen());
     listView_->setColumnWidth(DataFileListModel::PathColumn, twipsToPixels(PathColumnTwips, perPixel));
     int columnsWidth = listView_->columnWidth(DataFileListModel::PathColumn);
-    const int sampleWidth = QFontMetrics(font).horizontalAdvance(QStringLiteral("sample")) +
-                            2 * (listView_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, listView_) + 1) + 1;
+    const int sampleWidth = listView_->cellWidthFor(QStringLiteral("sample"));
     for (int column = DataFileListModel::FutureColumn; column <= DataFileListModel::PastColumn; ++column) {
         const int header = listView_->horizontalHeader()->sectionSizeHint(column);
         listView_->setColumnWidth(column, std::max({twipsToPixels(SampleColumnTwips, perPixel), sampleWidth, header}));

@@ -71,7 +71,7 @@ QString captionFor(const Settings &settings)
 // Builds the rows, counting what it shows.
 class RowBuilder {
 public:
-    RowBuilder(const std::vector<Event> &events, const Period &period, const DataFileList &files,
+    RowBuilder(const EventTable::Events &events, const Period &period, const DataFileList &files,
                std::vector<EventRow> &rows, ListSummary &summary)
         : events_(events), period_(period), files_(files), rows_(rows), summary_(summary)
     {
@@ -144,7 +144,7 @@ private:
         rows_.push_back(row);
     }
 
-    const std::vector<Event> &events_;
+    const EventTable::Events &events_;
     const Period &period_;
     const DataFileList &files_;
     std::vector<EventRow> &rows_;
@@ -362,26 +362,30 @@ QString EventList::toolTip(int rowIndex) const
 QStringList EventList::lines(int firstRow, int lastRow, int firstColumn, int lastColumn, bool withHeader) const
 {
     QStringList result;
-    const auto line = [&](auto cell) {
-        QString text;
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            if (column > firstColumn)
-                text += QLatin1Char('\t');
-            // A tab or line break inside a field would make a column of its own.
-            QString field = cell(column);
-            for (QChar &c : field) {
-                if (c == u'\t' || c == u'\n' || c == u'\r')
-                    c = u' ';
-            }
-            text += field;
-        }
-        result.append(text);
-    };
-    if (withHeader)
-        line([](int column) { return columnHeader(column); });
-    for (int row = firstRow; row <= lastRow; ++row)
-        line([this, row](int column) { return text(row, column); });
+    if (withHeader) {
+        result.append(QString());
+        appendLine(result.back(), HeaderRow, firstColumn, lastColumn);
+    }
+    for (int row = firstRow; row <= lastRow; ++row) {
+        result.append(QString());
+        appendLine(result.back(), row, firstColumn, lastColumn);
+    }
     return result;
+}
+
+void EventList::appendLine(QString &text, int row, int firstColumn, int lastColumn) const
+{
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        if (column > firstColumn)
+            text += QLatin1Char('\t');
+        const qsizetype start = text.size();
+        text += row == HeaderRow ? columnHeader(column) : this->text(row, column);
+        // A tab or line break inside a field would make a column of its own.
+        for (qsizetype i = start; i < text.size(); ++i) {
+            if (text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r')
+                text[i] = u' ';
+        }
+    }
 }
 
 QString EventList::summaryText() const

@@ -1,6 +1,5 @@
 #include "events/EventTable.h"
 
-#include "text/TextDecoding.h"
 #include "text/TextFile.h"
 
 #include <cstring>
@@ -13,8 +12,8 @@ static_assert(sizeof(Event) <= 48);
 EventTable EventTable::copy() const
 {
     EventTable table;
-    table.texts_ = texts_; // shared, not copied, until either is changed
-    table.textsUsed_ = textsUsed_;
+    table.arena_ = arena_;
+    table.texts_ = texts_;
     table.events_ = events_;
     table.filesRead_ = filesRead_;
     return table;
@@ -23,8 +22,12 @@ EventTable EventTable::copy() const
 void EventTable::clear()
 {
     events_.clear();
-    textsUsed_ = 0;
+    texts_.clear();
     filesRead_ = 0;
+    if (arena_.use_count() == 1)
+        arena_->clear();
+    else
+        arena_ = std::make_shared<TextArena>(); // a copy still shows the old texts
 }
 
 namespace {
@@ -78,14 +81,12 @@ QByteArray withoutLongLines(QByteArrayView bytes, FileTaken &taken)
 FileTaken EventTable::addFile(int slot, QByteArrayView bytes)
 {
     ++filesRead_;
-    if (textsUsed_ == texts_.size())
-        texts_.emplace_back();
-    QString &kept = texts_[textsUsed_++];
+    if (!arena_)
+        arena_ = std::make_shared<TextArena>();
     FileTaken taken;
-    if (hasLongLine(bytes))
-        decodeTextInto(withoutLongLines(bytes, taken), kept);
-    else
-        decodeTextInto(bytes, kept);
+    const QStringView kept =
+        hasLongLine(bytes) ? arena_->addDecoded(withoutLongLines(bytes, taken)) : arena_->addDecoded(bytes);
+    texts_.push_back(kept);
     TextLines lines(kept);
     QStringView line;
     for (int number = 1; lines.next(line); ++number) {
@@ -107,8 +108,8 @@ void EventTable::append(int slot, QStringView text, const DataLine &line, int li
     event.descriptionStart = static_cast<quint32>(line.description.data() - text.data());
     event.descriptionLength = static_cast<quint32>(line.description.size());
     event.line = static_cast<quint32>(lineNumber);
-    Q_ASSERT(textsUsed_ <= 256); // a load takes at most one text per data file slot
-    event.text = static_cast<quint8>(textsUsed_ - 1);
+    Q_ASSERT(texts_.size() <= 256); // a load takes at most one text per data file slot
+    event.text = static_cast<quint8>(texts_.size() - 1);
     event.slot = static_cast<quint8>(slot);
     event.oneOff = line.oneOff;
     if (events_.empty())
@@ -118,18 +119,18 @@ void EventTable::append(int slot, QStringView text, const DataLine &line, int li
 
 QStringView EventTable::date(const Event &event) const
 {
-    return QStringView(texts_[event.text]).mid(event.dateStart, event.dateLength);
+    return texts_[event.text].mid(event.dateStart, event.dateLength);
 }
 
 QStringView EventTable::description(const Event &event) const
 {
-    return QStringView(texts_[event.text]).mid(event.descriptionStart, event.descriptionLength);
+    return texts_[event.text].mid(event.descriptionStart, event.descriptionLength);
 }
 
 QStringView EventTable::lineText(const Event &event) const
 {
     // A one-word line has no date but always its description.
-    const QStringView text(texts_[event.text]);
+    const QStringView text = texts_[event.text];
     qsizetype start = event.dateLength > 0 ? event.dateStart : event.descriptionStart;
     while (start > 0 && text[start - 1] != u'\n' && text[start - 1] != u'\r')
         --start;

@@ -2,11 +2,14 @@
 
 #include "events/Calendar.h"
 #include "events/DataLine.h"
+#include "text/BulkMemory.h"
+#include "text/TextArena.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -44,6 +47,8 @@ struct FileTaken {
 // order), and the texts they point into.
 class EventTable {
 public:
+    using Events = std::vector<Event, BulkAllocator<Event>>;
+
     // The table holds at most this many events; further lines are not taken.
     static constexpr int MaxEvents = 32767;
     // A longer line, in bytes, is no event but a broken or binary file; it is skipped.
@@ -65,8 +70,8 @@ public:
     // of its event lines. Two slots may name the same file: each gets its own events.
     FileTaken addFile(int slot, QByteArrayView bytes);
 
-    const std::vector<Event> &events() const { return events_; }
-    std::vector<Event> &events() { return events_; }
+    const Events &events() const { return events_; }
+    Events &events() { return events_; }
     // Files taken, including empty ones.
     int filesRead() const { return filesRead_; }
 
@@ -78,9 +83,10 @@ public:
 private:
     void append(int slot, QStringView text, const DataLine &line, int lineNumber);
 
-    std::vector<QString> texts_; // one per file taken, and buffers kept from an earlier read
-    std::size_t textsUsed_ = 0;
-    std::vector<Event> events_;
+    // Shared with copies, and then never cleared for reuse.
+    std::shared_ptr<TextArena> arena_;
+    std::vector<QStringView> texts_; // one per file taken, in the arena
+    Events events_;
     int filesRead_ = 0;
 };
 

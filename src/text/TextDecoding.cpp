@@ -30,23 +30,18 @@ QChar *windows1252(QByteArrayView bytes, QChar *out)
 
 QString decodeText(QByteArrayView bytes)
 {
-    QString text;
-    decodeTextInto(bytes, text);
+    QString text(bytes.size(), Qt::Uninitialized);
+    text.truncate(decodeTextTo(bytes, text.data()) - text.constData());
     return text;
 }
 
-void decodeTextInto(QByteArrayView bytes, QString &text)
+QChar *decodeTextTo(QByteArrayView bytes, QChar *out)
 {
-    text.resize(bytes.size());
-    QChar *end = nullptr;
-    if (bytes.isValidUtf8()) {
-        // A byte order mark is dropped, as QString::fromUtf8 does.
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        end = utf8.appendToBuffer(text.data(), bytes);
-    } else {
-        end = windows1252(bytes, text.data());
-    }
-    text.truncate(end - text.constData());
+    if (!bytes.isValidUtf8())
+        return windows1252(bytes, out);
+    // A byte order mark is dropped, as QString::fromUtf8 does.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    return utf8.appendToBuffer(out, bytes);
 }
 
 } // namespace nudgely

@@ -133,6 +133,25 @@ TEST(EventTableTest, EventLinesInSlotThenLineOrderAndEveryFileCounts)
     EXPECT_EQ(table.filesRead(), 1);
 }
 
+TEST(EventTableTest, TextsLargerThanABlockStayWholeAndACopyKeepsItsTextsThroughTheNextRead)
+{
+    const QByteArray wide = "1 " + QByteArray(60000, 'w') + "\n";
+    EventTable table;
+    table.addFile(0, "1 small\n");
+    table.addFile(1, wide.repeated(40) + "2 after\n"); // 2.4 million characters: past the first block
+    table.addFile(2, "3 next\n");
+    const QStringList first = eventsOf(table);
+    ASSERT_EQ(first.size(), 43);
+    EXPECT_EQ(first[1], "1:1:" + QString(60000, u'w'));
+    EXPECT_EQ(first.mid(41), QStringList({"1:2:after", "2:3:next"}));
+
+    const EventTable copy = table.copy();
+    table.clear();
+    table.addFile(5, "4 again\n");
+    EXPECT_EQ(eventsOf(table), QStringList("5:4:again"));
+    EXPECT_EQ(eventsOf(copy), first);
+}
+
 TEST(EventTableTest, TheTableStopsAtMaxEventsAcrossFilesAndCountsTheRest)
 {
     EventTable table;

@@ -70,6 +70,9 @@ public:
     // Tab-separated cells of a block of rows and columns, one line a row, the header line
     // first when asked for.
     QStringList lines(int firstRow, int lastRow, int firstColumn, int lastColumn, bool withHeader) const;
+    // One such line, without its end, added to a text: row HeaderRow gives the header line.
+    static constexpr int HeaderRow = -1;
+    void appendLine(QString &text, int row, int firstColumn, int lastColumn) const;
 
     const EventTable &table() const { return table_; }
     const ListSummary &summary() const { return summary_; }

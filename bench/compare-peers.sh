@@ -1,38 +1,29 @@
 #!/usr/bin/env bash
-# Times `nudgely --list` against remind on the reference workload, process against process,
-# with hyperfine, and prints the ratio. Usage: bench/compare-peers.sh
+# Times `nudgely --list` against remind and BSD calendar on 1,000 and 32,767 events (each also
+# with --old dates), and `nudgely --version`, in paired interleaved runs; prints one table.
+# Usage: bench/compare-peers.sh [--runs N]   (or NUDGELY_PEER_RUNS=N; default 31, at least 21)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 
 . "$top/bench/workload.sh"
 
-"$top/scripts/install-deps" remind hyperfine python3 >&2
-build_release nudgely
+"$top/scripts/install-deps" remind calendar hyperfine python3 >&2
+build_release nudgely nudgely-window
 
 work="$build/peers"
-mkdir -p "$work"
 # Nudgely must not touch the user's own configuration or registry file.
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME"
 
-compare() {
-  local name="$1"; shift
-  local data="$work/$name"
-  make_workload "$data" "$@"
-  write_workload_config "$data" "$data/Nudgely.ini"
+# Folder names carry the event count and --old; compare_peers.py reads them back.
+folders=()
+for events in 1000 32767; do
+  for old in "" --old; do
+    data="$work/$events${old:+-old}"
+    make_workload "$data" --events "$events" $old
+    write_workload_config "$data" "$data/Nudgely.ini"
+    folders+=("$data")
+  done
+done
 
-  hyperfine --warmup 3 --min-runs 20 --style basic --export-json "$data/times.json" \
-    -n nudgely "'$build/nudgely' --list /I '$data/Nudgely.ini' > /dev/null 2>&1" \
-    -n remind "remind -q -g -b1 -t42 '$data/reminders.rem' > /dev/null 2>&1" >&2
-
-  python3 - "$name" "$data/times.json" <<'PY'
-import json, sys
-name, path = sys.argv[1], sys.argv[2]
-runs = {r["command"]: r["mean"] for r in json.load(open(path))["results"]}
-n, r = runs["nudgely"], runs["remind"]
-print(f"{name}: nudgely {n*1000:.1f} ms, remind {r*1000:.1f} ms, ratio {n/r:.3f} (goal: at most 0.5)")
-PY
-}
-
-compare reference
-compare old --old
+exec python3 "$top/bench/compare_peers.py" "$build/nudgely" "${folders[@]}" "$@"

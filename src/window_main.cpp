@@ -1,5 +1,5 @@
 #include "app/ProgramOptions.h"
-#include "app/WindowHandover.h"
+#include "app/ProgramHandover.h"
 #include "ui/main/WindowProgram.h"
 
 #include <QStringList>

@@ -1,6 +1,5 @@
 #include "app/AppPaths.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -10,7 +9,9 @@ namespace nudgely {
 AppPaths AppPaths::forThisProgram(const QString &commandPath)
 {
     const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    const QFileInfo program(commandPath.isEmpty() ? QCoreApplication::applicationFilePath() : commandPath);
+    // As the kernel has it, as Qt would: the command line runs without an application object.
+    const QFileInfo program(commandPath.isEmpty() ? QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()
+                                                  : commandPath);
     return {program.absolutePath(), program.absoluteFilePath(), config.filePath(QStringLiteral("Nudgely")),
             config.filePath(QStringLiteral("autostart"))};
 }

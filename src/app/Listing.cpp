@@ -1,8 +1,7 @@
 #include "app/Listing.h"
 
+#include "app/AppPaths.h"
 #include "app/ContactImport.h"
-#include "app/DueEventsNotifier.h"
-#include "app/IcsWriter.h"
 #include "app/Session.h"
 #include "app/Startup.h"
 #include "eventlist/CsvWriter.h"
@@ -35,6 +34,8 @@ bool holdClosedOutput()
     return true;
 }
 
+} // namespace
+
 void printProblems(const Session &session, std::FILE *err)
 {
     for (const DataFileProblem &problem : session.problems())
@@ -42,53 +43,39 @@ void printProblems(const Session &session, std::FILE *err)
                      problem.reason.toUtf8().constData());
 }
 
-} // namespace
-
-int printEventList(const Session &session, std::FILE *out, std::FILE *err, ListFormat format)
+int writeList(const Session &session, QByteArrayView text, std::FILE *out, std::FILE *err, const QStringList &notes)
 {
-    QByteArray text;
-    IcsCalendar calendar;
-    switch (format) {
-    case ListFormat::Tsv:
-        text = tsvText(session.list());
-        break;
-    case ListFormat::Csv:
-        text = csvText(session.list());
-        break;
-    case ListFormat::Json:
-        text = jsonText(session.list(), session.dataFiles());
-        break;
-    case ListFormat::Ics:
-        calendar = icsCalendar(session.table(), session.dateFormat(), session.dataFiles(), session.resolvedFor());
-        text = calendar.text;
-        break;
-    }
     errno = 0;
-    const std::size_t written = std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
+    const std::size_t written = std::fwrite(text.data(), 1, static_cast<std::size_t>(text.size()), out);
     // A closed or full output must not look like a list printed whole.
     const int error = (std::fflush(out) != 0 || written != static_cast<std::size_t>(text.size()) || std::ferror(out))
                           ? (errno != 0 ? errno : EIO)
                           : 0;
     printProblems(session, err);
-    if (calendar.badDates > 0)
-        std::fprintf(err, "nudgely: %s left out of the calendar\n",
-                     pluraliseCount(calendar.badDates, QStringLiteral("bad date")).toUtf8().constData());
-    if (calendar.noRule > 0)
-        std::fprintf(err, "nudgely: %s left out of the calendar: a weekday counted past the fifth week has no "
-                          "calendar rule\n",
-                     pluraliseCount(calendar.noRule, QStringLiteral("event")).toUtf8().constData());
+    for (const QString &note : notes)
+        std::fprintf(err, "nudgely: %s\n", note.toUtf8().constData());
     std::fprintf(err, "%s\n", session.summaryText().toUtf8().constData());
     return error;
 }
 
-namespace {
-
-// The start-up and the load chain as the window runs them; nothing when the start-up ended.
-// The session is never destroyed: tearing down tens of thousands of events one by one would
-// only delay the exit. status becomes 2 when a needed write to the configuration failed.
-Session *loadWithoutWindow(const ProgramOptions &options, MessagePresenter &messages, int &status)
+int printEventList(const Session &session, std::FILE *out, std::FILE *err, ListFormat format)
 {
-    const AppPaths paths = AppPaths::forThisProgram();
+    switch (format) {
+    case ListFormat::Csv:
+        return writeList(session, csvText(session.list()), out, err);
+    case ListFormat::Json:
+        return writeList(session, jsonText(session.list(), session.dataFiles()), out, err);
+    case ListFormat::Tsv:
+        break;
+    case ListFormat::Ics:
+        return ENOTSUP; // the full program's, with the calendar library
+    }
+    return writeList(session, tsvText(session.list()), out, err);
+}
+
+Session *loadWithoutWindow(const ProgramOptions &options, const AppPaths &paths, MessagePresenter &messages,
+                           int &status)
+{
     const auto configPath = settleConfigurationFile(options.arguments, paths, messages);
     if (!configPath) {
         status = ExitConfigurationProblem;
@@ -103,18 +90,17 @@ Session *loadWithoutWindow(const ProgramOptions &options, MessagePresenter &mess
     return session;
 }
 
-} // namespace
-
-int runListing(int argc, char **argv, const ProgramOptions &options)
+int runListing(const ProgramOptions &options, const QString &commandPath, ListPrinter print)
 {
     const bool outputClosed = holdClosedOutput();
-    const QCoreApplication app(argc, argv);
+    // No application object: it sets up an event loop, locale and plugin paths that a list
+    // never uses, and costs a tenth of the run.
     StandardErrorPresenter messages;
     int status = 0;
-    const Session *session = loadWithoutWindow(options, messages, status);
+    const Session *session = loadWithoutWindow(options, AppPaths::forThisProgram(commandPath), messages, status);
     if (!session)
         return status;
-    int error = printEventList(*session, stdout, stderr, options.format);
+    int error = print(*session, stdout, stderr, options.format);
     if (outputClosed)
         error = EBADF;
     if (error != 0) {
@@ -144,12 +130,11 @@ int printDateCheck(const Session &session, std::FILE *out, std::FILE *err)
     return bad > 0 || !session.problems().empty() ? ExitBadLines : 0;
 }
 
-int runCheck(int argc, char **argv, const ProgramOptions &options)
+int runCheck(const ProgramOptions &options)
 {
-    const QCoreApplication app(argc, argv);
     StandardErrorPresenter messages;
     int status = 0;
-    const Session *session = loadWithoutWindow(options, messages, status);
+    const Session *session = loadWithoutWindow(options, AppPaths::forThisProgram(), messages, status);
     if (!session)
         return status;
     status = std::max(status, printDateCheck(*session, stdout, stderr));
@@ -173,27 +158,6 @@ int runContactImport(int argc, char **argv, const ProgramOptions &options)
     if (!result.written)
         status = ExitNotImported;
     return status;
-}
-
-int runNotification(int argc, char **argv, const ProgramOptions &options)
-{
-    const QCoreApplication app(argc, argv);
-    StandardErrorPresenter messages;
-    int status = 0;
-    Session *session = loadWithoutWindow(options, messages, status);
-    if (!session)
-        return status;
-    // A timer's log is where a file that was not read shows.
-    printProblems(*session, stderr);
-    if (const auto notice = sessionDueNotice(*session)) {
-        const QString failure = DesktopNotifications().showAndWait(*notice);
-        if (!failure.isEmpty()) {
-            std::fprintf(stderr, "nudgely: no notification shown: %s\n", failure.toUtf8().constData());
-            status = ExitNotShown;
-        }
-    }
-    std::fflush(nullptr);
-    std::_Exit(status);
 }
 
 } // namespace nudgely

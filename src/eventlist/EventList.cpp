@@ -72,7 +72,7 @@ QString captionFor(const Settings &settings)
 class RowBuilder {
 public:
     RowBuilder(const EventTable::Events &events, const Period &period, const DataFileList &files,
-               std::vector<EventRow> &rows, ListSummary &summary)
+               EventList::Rows &rows, ListSummary &summary)
         : events_(events), period_(period), files_(files), rows_(rows), summary_(summary)
     {
     }
@@ -147,7 +147,7 @@ private:
     const EventTable::Events &events_;
     const Period &period_;
     const DataFileList &files_;
-    std::vector<EventRow> &rows_;
+    EventList::Rows &rows_;
     ListSummary &summary_;
 };
 
@@ -241,6 +241,7 @@ void EventList::rebuild(const Settings &settings, const DataFileList &files, con
     const QLocale locale;
     for (int day = 1; day <= 7; ++day)
         dayNames_[static_cast<std::size_t>(day - 1)] = locale.dayName(day, QLocale::ShortFormat);
+    rows_.reserve(table_.events().size()); // at most a row each, at once rather than by doubling
     RowBuilder(table_.events(), periodFor(settings, period), files, rows_, summary_).addRows();
 }
 
@@ -263,7 +264,7 @@ void EventList::sort(const SortOrder &order)
     // Keys are worked out once per row, not at every comparison.
     const bool agesAsText = order.key == SortKey::Age && appendToAge_;
     std::vector<AgeText> ages(agesAsText ? count : 0);
-    std::vector<SortCell> cells(count * width);
+    std::vector<SortCell, BulkAllocator<SortCell>> cells(count * width);
     for (std::size_t r = 0; r < count; ++r) {
         const EventRow &row = rows_[r];
         for (std::size_t k = 0; k < width; ++k) {
@@ -300,7 +301,7 @@ void EventList::sort(const SortOrder &order)
         }
         return false;
     });
-    std::vector<EventRow> sorted;
+    Rows sorted;
     sorted.reserve(count);
     for (const std::size_t index : permutation)
         sorted.push_back(rows_[index]);

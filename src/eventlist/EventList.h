@@ -62,7 +62,8 @@ public:
     int rowCount() const { return rows_.empty() ? 1 : static_cast<int>(rows_.size()); }
     // Nothing for the empty row of an empty list.
     const EventRow *row(int index) const;
-    const std::vector<EventRow> &rows() const { return rows_; }
+    using Rows = std::vector<EventRow, BulkAllocator<EventRow>>;
+    const Rows &rows() const { return rows_; }
 
     QString text(int row, int column) const;
     // The row's date in the long format, or why it has none: "dates.txt, line 12: reason".
@@ -85,7 +86,7 @@ private:
     QString ageText(const EventRow &row) const;
 
     const EventTable &table_;
-    std::vector<EventRow> rows_;
+    Rows rows_;
     ListSummary summary_;
     QString caption_ = QStringLiteral("Nudgely");
     bool appendToAge_ = true;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::size_t HugePage = 2 * 1024 * 1024;
 // Below this the heap serves as well.
-constexpr std::size_t BulkThreshold = 512 * 1024;
+constexpr std::size_t BulkThreshold = 128 * 1024;
 
 std::size_t roundUp(std::size_t value, std::size_t to)
 {

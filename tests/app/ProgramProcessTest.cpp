@@ -42,6 +42,22 @@ protected:
     QString out, err;
 };
 
+// The command answers --version without its module, and names the module it could not load.
+TEST_F(ProgramProcessTest, TheCommandAloneAnswersItsVersionAndNamesTheModuleItMisses)
+{
+    const QString alone = folder.path("bin/nudgely");
+    ASSERT_TRUE(QDir().mkpath(folder.path("bin")) && QFile::copy(QStringLiteral(NUDGELY_EXECUTABLE), alone));
+    QProcess process;
+    process.start(alone, {"--version"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.readAllStandardOutput(), "Nudgely version 1.4 rev 2 (1.4.0.2)\n");
+    process.start(alone, {"--list"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(process.readAllStandardError(),
+              "nudgely: cannot load nudgely-command.so: not found beside the program nor in ../libexec/nudgely/\n");
+}
+
 // Without a display the messages go to standard error, and the answer to a question is No.
 TEST_F(ProgramProcessTest, VersionHelpAndProblemsEndTheProgramWithTheirExitStatus)
 {

@@ -7,7 +7,7 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for file in bin/nudgely libexec/nudgely/nudgely-window share/nudgely/Nudgely.html share/applications/nudgely.desktop \
+for file in bin/nudgely libexec/nudgely/nudgely-command.so libexec/nudgely/nudgely-full libexec/nudgely/nudgely-window share/nudgely/Nudgely.html share/applications/nudgely.desktop \
             share/icons/hicolor/scalable/apps/nudgely.svg share/nudgely/dates.txt; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
@@ -22,6 +22,10 @@ trap 'rm -rf "$prefix" "$config"' EXIT
 listed="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" \
   "$prefix/bin/nudgely" --list --today=2026-12-20 2> /dev/null)"
 grep -q "Office party" <<< "$listed" || { echo "the sample is not listed on a first run: $listed" >&2; exit 1; }
+# A calendar comes from the installed full program, which still finds the command's sample.
+calendar="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" \
+  "$prefix/bin/nudgely" --format=ics --today=2026-12-20 2> /dev/null)"
+grep -q "SUMMARY:Office party" <<< "$calendar" || { echo "no calendar of the sample: $calendar" >&2; exit 1; }
 
 # A first window run from a writable program folder, closed with Escape, stores its
 # configuration in the user's folder and nothing beside the program. No session bus: what is

@@ -1,6 +1,6 @@
 #include "ui/about/AboutDialog.h"
 
-#include "app/Version.h"
+#include "app/VersionText.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -3,7 +3,7 @@
 #include "app/CalendarExport.h"
 #include "app/LiveUpdates.h"
 #include "app/Session.h"
-#include "app/Version.h"
+#include "app/VersionText.h"
 #include "config/SettingsStore.h"
 #include "eventlist/DueEvents.h"
 #include "ui/about/AboutDialog.h"

@@ -1,12 +1,14 @@
 #include "app/AppPaths.h"
 #include "app/Listing.h"
+#include "app/ProgramHandover.h"
 #include "app/ProgramOptions.h"
 #include "app/Version.h"
-#include "app/WindowHandover.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
+
+// The nudgely command's runs, with Qt Core only, loaded by the nudgely program. Runs that need
+// more go to the programs that have it: windows to nudgely-window, notifications and
+// calendars to nudgely-full.
 
 namespace {
 
@@ -26,7 +28,7 @@ QStringList arguments(int argc, char **argv)
 
 } // namespace
 
-int main(int argc, char **argv)
+extern "C" __attribute__((visibility("default"))) int nudgelyCommandMain(int argc, char **argv)
 {
     using namespace nudgely;
     const ProgramOptions options = parseProgramOptions(arguments(argc, argv));
@@ -35,25 +37,24 @@ int main(int argc, char **argv)
         return ExitConfigurationProblem;
     }
     if (options.help) {
-        const QCoreApplication app(argc, argv); // for the program's folder
         std::fputs(qPrintable(programUsage(AppPaths::forThisProgram().helpFile())), stdout);
         return 0;
     }
     if (options.version) {
-        std::printf("Nudgely %s (%s)\n", qPrintable(versionText()), VersionString);
+        std::printf("%s\n", VersionLine);
         return 0;
     }
+    if (options.notify || (options.list && options.format == ListFormat::Ics))
+        return handOverToProgram(QStringLiteral("nudgely-full"), argv);
     if (options.list)
-        return runListing(argc, argv, options);
-    if (options.notify)
-        return runNotification(argc, argv, options);
+        return runListing(options);
     if (options.check)
-        return runCheck(argc, argv, options);
+        return runCheck(options);
     if (!options.importContacts.isEmpty())
         return runContactImport(argc, argv, options);
     if (!hasDisplay()) {
         std::fprintf(stderr, "Nudgely: no display found; printing the events list as with --list\n");
-        return runListing(argc, argv, options);
+        return runListing(options);
     }
-    return handOverToWindowProgram(argv);
+    return handOverToProgram(QStringLiteral("nudgely-window"), argv);
 }

@@ -1,4 +1,4 @@
-#include "app/WindowHandover.h"
+#include "app/ProgramHandover.h"
 
 #include "app/Listing.h"
 
@@ -14,18 +14,18 @@
 
 namespace nudgely {
 
-int handOverToWindowProgram(char **argv)
+int handOverToProgram(const QString &name, char **argv)
 {
     const QString command = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     const QDir folder = QFileInfo(command).absoluteDir();
-    QString window = folder.filePath(QStringLiteral("nudgely-window"));
-    if (!QFileInfo(window).isExecutable())
-        window = QDir::cleanPath(folder.filePath(QStringLiteral("../libexec/nudgely/nudgely-window")));
-    const QByteArray path = QFile::encodeName(window);
+    QString program = folder.filePath(name);
+    if (!QFileInfo(program).isExecutable())
+        program = QDir::cleanPath(folder.filePath(QStringLiteral("../libexec/nudgely/") + name));
+    const QByteArray path = QFile::encodeName(program);
     qputenv(CommandPathVariable, QFile::encodeName(command));
     argv[0] = const_cast<char *>(path.constData());
     ::execv(path.constData(), argv);
-    std::fprintf(stderr, "nudgely: cannot start the window program %s: %s\n", path.constData(), std::strerror(errno));
+    std::fprintf(stderr, "nudgely: cannot start %s: %s\n", path.constData(), std::strerror(errno));
     return ExitConfigurationProblem;
 }
 

@@ -122,8 +122,9 @@ void MainWindow::setTrayAvailable(bool available)
         preferences_->setTrayAvailable(available);
 }
 
-PreferencesDialog *MainWindow::preferencesDialog() const
+PreferencesDialog *MainWindow::preferencesDialog()
 {
+    ensurePreferences();
     return preferences_;
 }
 
@@ -311,9 +312,13 @@ void MainWindow::showFromTray()
 
 void MainWindow::showStatus(const QString &message)
 {
-    // Long work does not return to the event loop: the message is painted now.
+    // Long work does not return to the event loop: the message is painted now, though no
+    // more than once a frame; the label's own update paints the last one when the loop runs.
     statusLabel_->setText(message);
-    statusLabel_->repaint();
+    if (!statusPainted_.isValid() || statusPainted_.hasExpired(FrameMilliseconds)) {
+        statusLabel_->repaint();
+        statusPainted_.start();
+    }
 }
 
 void MainWindow::setBusy(bool busy)
@@ -374,23 +379,30 @@ void MainWindow::keepPlaceInList()
     listView_->verticalScrollBar()->setValue(scrollBeforeChange_.y());
 }
 
-void MainWindow::applyListFont()
+QFont MainWindow::listFontOfSettings() const
 {
     const Settings &settings = session_.settings();
-    const QFont font = listFont(settings.fontName, settings.fontSize, settings.fontStyle & 1, settings.fontStyle & 2);
+    return listFont(settings.fontName, settings.fontSize, settings.fontStyle & 1, settings.fontStyle & 2);
+}
+
+void MainWindow::applyListFont()
+{
+    const QFont font = listFontOfSettings();
     listView_->setListFont(font);
-    // The data file list of the preferences shows the same font; reaching it loads the
-    // dialog, hidden, when it is not loaded yet.
-    ensurePreferences();
-    preferences_->setListFont(font);
+    // The data file list of the preferences shows the same font.
+    if (preferences_)
+        preferences_->setListFont(font);
 }
 
 void MainWindow::ensurePreferences()
 {
+    // Built at its first opening, not at the start: most runs never open it.
     if (preferences_)
         return;
+    preferencesBuilt_ = true;
     preferences_ = new PreferencesDialog(session_, dialogs_, this);
     preferences_->setTrayAvailable(trayAvailable_);
+    preferences_->setListFont(listFontOfSettings());
     connect(preferences_, &PreferencesDialog::applied, this, [this](const ApplyOutcome &outcome) {
         if (outcome.redisplayNeeded)
             applyListFont();
@@ -632,6 +644,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (!closed_) {
         closed_ = true;
         storeGeometry();
+        if (!preferencesBuilt_) {
+            // Never opened, the dialog's position is written as it would have opened: as
+            // read, or centred, for which the dialog's size is needed.
+            const DialogPosition stored = session_.storedDialogPosition();
+            if (stored.left && stored.top)
+                session_.saveDialogPosition(*stored.left, *stored.top);
+            else
+                ensurePreferences();
+        }
         if (preferences_) {
             preferences_->storePosition();
             delete preferences_;
@@ -730,8 +751,7 @@ void MainWindow::sortDescending()
 
 void MainWindow::showPreferences()
 {
-    if (!preferences_)
-        applyListFont();
+    ensurePreferences();
     preferences_->showCurrentSettings();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/common/ScreenMetrics.h"
 #include "ui/common/TableView.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -48,8 +49,8 @@ public:
     QLabel *versionLabel() const { return versionLabel_; }
     QLabel *statusLabel() const { return statusLabel_; }
     QMenu *eventsMenu() const { return eventsMenu_; }
-    // The preferences dialog, loaded with the window; none after its close box unloaded it.
-    PreferencesDialog *preferencesDialog() const;
+    // The preferences dialog, built hidden if it is not loaded yet.
+    PreferencesDialog *preferencesDialog();
     // The About box and the help window, once opened.
     AboutDialog *aboutDialog() const;
     HelpWindow *helpWindow() const;
@@ -99,6 +100,7 @@ private:
     void followReminders();
     void createTrayIcon();
     bool keptInTray() const;
+    QFont listFontOfSettings() const;
     void applyListFont();
     void showSortMarks();
     void applyStoredGeometry();
@@ -130,6 +132,7 @@ private:
     QAction *ascendingAction_ = nullptr;
     QAction *descendingAction_ = nullptr;
     QPointer<PreferencesDialog> preferences_;
+    bool preferencesBuilt_ = false;
     QPointer<AboutDialog> about_;
     QPointer<HelpWindow> help_;
     LiveUpdates *live_ = nullptr;
@@ -156,6 +159,9 @@ private:
     bool shownOnce_ = false;
     bool closed_ = false;
     bool busy_ = false;
+    // The status label's last painting out of the event loop.
+    QElapsedTimer statusPainted_;
+    static constexpr int FrameMilliseconds = 16;
     QPoint currentBeforeChange_; // column, row
     QList<QRect> selectionBeforeChange_; // columns and rows of each block
     QPoint scrollBeforeChange_;

@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/Version.h"
 #include "ui/common/MessageBoxPresenter.h"
+#include "ui/main/FirstPaintReport.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -31,6 +32,11 @@ int runWindow(int argc, char **argv, const ProgramOptions &options, const QStrin
     session.clock().setToday(options.today);
     session.setConfigurationNamed(namesConfigurationFile(options.arguments));
     MainWindow window(session);
+    // bench/window-timing.sh times the start to the first painted rows, then the run ends.
+    const QString firstPaintReport = qEnvironmentVariable("NUDGELY_FIRST_PAINT_REPORT");
+    if (!firstPaintReport.isEmpty())
+        QObject::connect(new FirstPaintReport(window.listView(), firstPaintReport), &FirstPaintReport::reported, &app,
+                         &QCoreApplication::quit, Qt::QueuedConnection);
     window.load();
 
     DueEventsNotifier notifier(session);

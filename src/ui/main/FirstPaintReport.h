@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QAbstractItemView;
+
+namespace nudgely {
+
+// For the start-up benchmark: when the list's viewport has first painted rows and that paint
+// has gone out, writes the CLOCK_MONOTONIC time in nanoseconds to a file and says so. The
+// window program makes one only when NUDGELY_FIRST_PAINT_REPORT names the file.
+class FirstPaintReport final : public QObject {
+    Q_OBJECT
+
+public:
+    FirstPaintReport(QAbstractItemView *view, const QString &file);
+
+Q_SIGNALS:
+    void reported();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool showsRows() const;
+    void report();
+
+    QAbstractItemView *view_;
+    QString file_;
+    bool seen_ = false;
+};
+
+} // namespace nudgely

@@ -2,9 +2,9 @@
 
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QTimer>
 
 #include <time.h>
 
@@ -18,12 +18,14 @@ FirstPaintReport::FirstPaintReport(QAbstractItemView *view, const QString &file)
 
 bool FirstPaintReport::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!seen_ && event->type() == QEvent::Paint && showsRows()) {
-        seen_ = true;
-        // Timed once the paint and its flush to the screen have returned to the event loop.
-        QTimer::singleShot(0, this, &FirstPaintReport::report);
-    }
-    return QObject::eventFilter(watched, event);
+    if (done_ || painting_ || event->type() != QEvent::Paint || !showsRows())
+        return false;
+    // The paint is done here, so that the time is taken once the rows are painted.
+    painting_ = true;
+    QCoreApplication::sendEvent(watched, event);
+    painting_ = false;
+    report();
+    return true;
 }
 
 bool FirstPaintReport::showsRows() const
@@ -41,6 +43,7 @@ void FirstPaintReport::report()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
+    done_ = true;
     QFile out(file_);
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         out.write(QByteArray::number(qint64(now.tv_sec) * 1000000000 + now.tv_nsec) + '\n');

@@ -7,9 +7,10 @@ class QAbstractItemView;
 
 namespace nudgely {
 
-// For the start-up benchmark: when the list's viewport has first painted rows and that paint
-// has gone out, writes the CLOCK_MONOTONIC time in nanoseconds to a file and says so. The
-// window program makes one only when NUDGELY_FIRST_PAINT_REPORT names the file.
+// For the start-up benchmark: once the list's viewport has first painted rows (the window
+// flushes them to the screen right after), writes the CLOCK_MONOTONIC time in nanoseconds to
+// a file and says so. The window program makes one only when NUDGELY_FIRST_PAINT_REPORT
+// names the file.
 class FirstPaintReport final : public QObject {
     Q_OBJECT
 
@@ -28,7 +29,8 @@ private:
 
     QAbstractItemView *view_;
     QString file_;
-    bool seen_ = false;
+    bool painting_ = false;
+    bool done_ = false;
 };
 
 } // namespace nudgely

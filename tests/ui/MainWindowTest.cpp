@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, LoadListsTheEventsWithTheirTipsColoursAndAlignmentAndOnly
     EXPECT_EQ(status(), "4 events in 1 datafile, 1 bad date, 4 events displayed; 1 datafile not read");
     // The file that could not be read, and why, beside the summary.
     const QLabel *problems = window->findChild<QLabel *>("problemsLabel");
-    EXPECT_TRUE(problems->isVisibleTo(window.get()));
+    EXPECT_TRUE(problems->isVisibleTo(window.get()) && !problems->pixmap().isNull());
     EXPECT_EQ(problems->toolTip(), "Data files not read, or not whole:\n" + missing + ": No such file or directory");
     EXPECT_EQ(descriptions(), QStringList({"Bob's birthday", "Ann's birthday", "Advent", "Broken line"}));
     EXPECT_TRUE(action("sortByTimeLeftAction")->isChecked());

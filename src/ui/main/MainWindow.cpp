@@ -98,7 +98,6 @@ MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *p
     connect(&session, &Session::listChanged, this, &MainWindow::listChanged);
 
     live_ = new LiveUpdates(session_, this);
-    trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
 
     settleTimer_ = new QTimer(this);
     settleTimer_->setSingleShot(true);
@@ -113,6 +112,14 @@ MainWindow::~MainWindow()
     setBusy(false);
     if (keptInTray())
         QGuiApplication::setQuitOnLastWindowClosed(true);
+}
+
+bool MainWindow::trayAvailable()
+{
+    // Asked when first needed: the platform asks the session bus.
+    if (!trayAvailable_)
+        trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
+    return *trayAvailable_;
 }
 
 void MainWindow::setTrayAvailable(bool available)
@@ -215,8 +222,6 @@ void MainWindow::createStatusBar()
     // Shown while data files could not be read, or not whole; its tip names them and why.
     problemsLabel_ = new QLabel(this);
     problemsLabel_->setObjectName(QStringLiteral("problemsLabel"));
-    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    problemsLabel_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
     problemsLabel_->hide();
     statusBar()->addWidget(versionLabel_);
     statusBar()->addWidget(problemsLabel_);
@@ -231,6 +236,11 @@ void MainWindow::showProblems()
     const QString tip = lines.isEmpty() ? QString() : QStringLiteral("Data files not read, or not whole:\n") + lines.join(u'\n');
     problemsLabel_->setToolTip(tip);
     statusLabel_->setToolTip(tip);
+    if (!lines.isEmpty() && problemsLabel_->pixmap().isNull()) {
+        // Taken when first needed: the style reads the icon theme for it, slowly.
+        const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+        problemsLabel_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    }
     problemsLabel_->setVisible(!lines.isEmpty());
 }
 
@@ -257,12 +267,14 @@ void MainWindow::load()
     session_.reloadDataFiles();
     fitColumns(setTwips_.columnStored);
     followReminders();
+    // The rows at once, before whatever else the event loop has waiting.
+    repaint();
 }
 
 void MainWindow::followReminders()
 {
     live_->followSettings();
-    const bool inTray = trayAvailable_ && session_.reminders().keepInTray != 0;
+    const bool inTray = session_.reminders().keepInTray != 0 && trayAvailable();
     if (inTray && !tray_)
         createTrayIcon();
     if (!tray_)
@@ -401,7 +413,7 @@ void MainWindow::ensurePreferences()
         return;
     preferencesBuilt_ = true;
     preferences_ = new PreferencesDialog(session_, dialogs_, this);
-    preferences_->setTrayAvailable(trayAvailable_);
+    preferences_->setTrayAvailable(trayAvailable());
     preferences_->setListFont(listFontOfSettings());
     connect(preferences_, &PreferencesDialog::applied, this, [this](const ApplyOutcome &outcome) {
         if (outcome.redisplayNeeded)

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -40,8 +42,8 @@ public:
     // The start of a run: the configuration, the stored geometry, the window shown, then the
     // events read and listed.
     void load();
-    // Whether the desktop shows a notification area; asked of the platform unless set before
-    // the load.
+    // Whether the desktop shows a notification area; asked of the platform when first needed
+    // unless set before.
     void setTrayAvailable(bool available);
 
     TableView *listView() const { return listView_; }
@@ -100,6 +102,7 @@ private:
     void followReminders();
     void createTrayIcon();
     bool keptInTray() const;
+    bool trayAvailable();
     QFont listFontOfSettings() const;
     void applyListFont();
     void showSortMarks();
@@ -137,7 +140,7 @@ private:
     QPointer<HelpWindow> help_;
     LiveUpdates *live_ = nullptr;
     QSystemTrayIcon *tray_ = nullptr;
-    bool trayAvailable_ = false;
+    std::optional<bool> trayAvailable_;
     bool quitting_ = false;
 
     int twipsPerPixel_ = 15;

@@ -21,7 +21,6 @@ int runWindow(int argc, char **argv, const ProgramOptions &options, const QStrin
     app.setApplicationName(QStringLiteral("Nudgely"));
     app.setApplicationVersion(QLatin1String(VersionString));
     app.setDesktopFileName(QStringLiteral("nudgely"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nudgely.svg")));
 
     MessageBoxPresenter messages;
     const AppPaths paths = AppPaths::forThisProgram(commandPath);
@@ -46,6 +45,8 @@ int runWindow(int argc, char **argv, const ProgramOptions &options, const QStrin
         window.raise();
         window.activateWindow();
     });
+    // The icon loads the SVG libraries: it follows the first painted rows, as the notice does.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nudgely.svg"))); });
     // Once the event loop runs: the window is up before the bus is spoken to.
     QTimer::singleShot(0, &notifier, &DueEventsNotifier::notifyDueEvents);
     QObject::connect(&session, &Session::dayChanged, &notifier, &DueEventsNotifier::notifyDueEvents);

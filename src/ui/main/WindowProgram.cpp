@@ -45,7 +45,8 @@ int runWindow(int argc, char **argv, const ProgramOptions &options, const QStrin
         window.raise();
         window.activateWindow();
     });
-    // The icon loads the SVG libraries: it follows the first painted rows, as the notice does.
+    // The icon loads the SVG libraries: set after the load, which painted the rows when the
+    // window was already on the screen, as the notice is.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/nudgely.svg"))); });
     // Once the event loop runs: the window is up before the bus is spoken to.
     QTimer::singleShot(0, &notifier, &DueEventsNotifier::notifyDueEvents);

@@ -68,7 +68,13 @@ for run in range(int(runs) + 2):  # two warm-up runs
             os.remove(report)
         start = time.monotonic_ns()
         pid = os.posix_spawn(program, [program, *args], env)
-        _, status = os.waitpid(pid, 0)
+        deadline = time.monotonic() + 30  # a window that never shows rows would not end
+        while (status := os.waitpid(pid, os.WNOHANG))[0] == 0 and time.monotonic() < deadline:
+            time.sleep(0.01)
+        if status[0] == 0:
+            os.kill(pid, 9)
+            os.waitpid(pid, 0)
+        status = status[1] if status[0] else "killed after 30 s"
         if status != 0 or not os.path.exists(report):
             sys.exit(f"window-timing: {name}: no first paint reported (status {status})")
         if run >= 2:

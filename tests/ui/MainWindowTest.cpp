@@ -6,6 +6,7 @@
 #include "support/TestSession.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/about/HelpWindow.h"
+#include "ui/main/FirstPaintReport.h"
 #include "ui/preferences/PreferencesDialog.h"
 #include "ui/preferences/PreferencesDialogs.h"
 
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -22,6 +24,29 @@ namespace nudgely {
 namespace {
 
 using namespace std::chrono_literals;
+
+// A widget's paints, in order, each with the text it showed then.
+class PaintLog final : public QObject {
+public:
+    explicit PaintLog(QWidget *widget) : widget_(widget) { widget->installEventFilter(this); }
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            texts.append(widget_->property("text").toString());
+        return false;
+    }
+
+private:
+    QWidget *widget_;
+};
+
+qint64 monotonicNanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -230,7 +255,7 @@ TEST_F(MainWindowTest, LoadListsTheEventsWithTheirTipsColoursAndAlignmentAndOnly
     EXPECT_EQ(status(), "4 events in 1 datafile, 1 bad date, 4 events displayed; 1 datafile not read");
     // The file that could not be read, and why, beside the summary.
     const QLabel *problems = window->findChild<QLabel *>("problemsLabel");
-    EXPECT_TRUE(problems->isVisibleTo(window.get()));
+    EXPECT_TRUE(problems->isVisibleTo(window.get()) && !problems->pixmap().isNull());
     EXPECT_EQ(problems->toolTip(), "Data files not read, or not whole:\n" + missing + ": No such file or directory");
     EXPECT_EQ(descriptions(), QStringList({"Bob's birthday", "Ann's birthday", "Advent", "Broken line"}));
     EXPECT_TRUE(action("sortByTimeLeftAction")->isChecked());
@@ -544,6 +569,66 @@ TEST_F(MainWindowTest, ImportedContactsAreListedAndABadDateNamesItsFileLineAndRe
     EXPECT_EQ(window->listView()->model()->index(broken, 0).data(Qt::ToolTipRole),
               QStringLiteral(R"(family.txt, line 4: "xx" is not a month)"));
     window.reset();
+}
+
+// Long work does not return to the event loop: its messages are painted at once, but no more
+// than once a frame, and the last one is what stays.
+TEST_F(MainWindowTest, StatusMessagesArePaintedAtOnceAtMostOnceAFrameAndTheLastStays)
+{
+    open();
+    PaintLog painted(window->statusLabel());
+    QTest::qSleep(20); // the last painting out of the loop over a frame ago
+    env.session.showStatus(QStringLiteral("reading"));
+    EXPECT_EQ(painted.texts, QStringList{"reading"});
+    QElapsedTimer burst;
+    burst.start();
+    for (int i = 0; i < 30; ++i)
+        env.session.showStatus(QString::number(i));
+    EXPECT_LE(painted.texts.size(), 2 + burst.elapsed() / 16);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return painted.texts.last() == u"29"; }));
+}
+
+// A run that never opened the preferences writes the same file as when the dialog was loaded
+// with the window: its position as read, or centred.
+TEST_F(MainWindowTest, ClosingWithoutOpeningThePreferencesWritesTheFileAsWithTheDialogLoaded)
+{
+    for (const char *position : {"", "frmOTop=1234.50\nfrmOLeft=-30\n"}) {
+        QByteArray written[2];
+        for (const bool loaded : {false, true}) {
+            env.configureDataFile(family, QByteArray("[Display]\nFilter=0\n") + position + "[Other]\nKept=1\n");
+            reopen();
+            if (loaded)
+                window->preferencesDialog();
+            window->close();
+            written[loaded] = env.readIni();
+        }
+        EXPECT_EQ(written[0], written[1]);
+        EXPECT_TRUE(written[0].contains("frmOTop=") && written[0].contains("frmOLeft=")) << written[0].constData();
+    }
+}
+
+// The start-up benchmark's clock: the time after the first paint that showed rows.
+TEST_F(MainWindowTest, TheFirstPaintReportWritesTheTimeOnceTheListHasPaintedRows)
+{
+    const QString data = env.writeDataFile(QStringLiteral("later.txt"), "; nothing yet\n");
+    env.configureDataFile(data);
+    window = std::make_unique<MainWindow>(env.session, &dialogs);
+    const QString file = env.folder.path(QStringLiteral("first-paint"));
+    QSignalSpy reported(new FirstPaintReport(window->listView(), file), &FirstPaintReport::reported);
+    PaintLog painted(window->listView()->viewport());
+    const qint64 start = monotonicNanoseconds();
+    window->load();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !painted.texts.isEmpty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(reported.isEmpty() && !QFile::exists(file)); // an empty list, shown as a blank row, is no start
+
+    env.writeDataFile(QStringLiteral("later.txt"), "05/12/1990 Ann's birthday\n");
+    window->reloadDataFiles();
+    ASSERT_TRUE(reported.wait());
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const qint64 time = written.readAll().trimmed().toLongLong();
+    EXPECT_TRUE(start < time && time < monotonicNanoseconds()) << time;
 }
 
 } // namespace

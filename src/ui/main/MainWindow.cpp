@@ -98,7 +98,6 @@ MainWindow::MainWindow(Session &session, PreferencesDialogs *dialogs, QWidget *p
     connect(&session, &Session::listChanged, this, &MainWindow::listChanged);
 
     live_ = new LiveUpdates(session_, this);
-    trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
 
     settleTimer_ = new QTimer(this);
     settleTimer_->setSingleShot(true);
@@ -115,6 +114,14 @@ MainWindow::~MainWindow()
         QGuiApplication::setQuitOnLastWindowClosed(true);
 }
 
+bool MainWindow::trayAvailable()
+{
+    // Asked when first needed: the platform asks the session bus.
+    if (!trayAvailable_)
+        trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
+    return *trayAvailable_;
+}
+
 void MainWindow::setTrayAvailable(bool available)
 {
     trayAvailable_ = available;
@@ -122,8 +129,9 @@ void MainWindow::setTrayAvailable(bool available)
         preferences_->setTrayAvailable(available);
 }
 
-PreferencesDialog *MainWindow::preferencesDialog() const
+PreferencesDialog *MainWindow::preferencesDialog()
 {
+    ensurePreferences();
     return preferences_;
 }
 
@@ -214,8 +222,6 @@ void MainWindow::createStatusBar()
     // Shown while data files could not be read, or not whole; its tip names them and why.
     problemsLabel_ = new QLabel(this);
     problemsLabel_->setObjectName(QStringLiteral("problemsLabel"));
-    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    problemsLabel_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
     problemsLabel_->hide();
     statusBar()->addWidget(versionLabel_);
     statusBar()->addWidget(problemsLabel_);
@@ -230,6 +236,11 @@ void MainWindow::showProblems()
     const QString tip = lines.isEmpty() ? QString() : QStringLiteral("Data files not read, or not whole:\n") + lines.join(u'\n');
     problemsLabel_->setToolTip(tip);
     statusLabel_->setToolTip(tip);
+    if (!lines.isEmpty() && problemsLabel_->pixmap().isNull()) {
+        // Taken when first needed: the style reads the icon theme for it, slowly.
+        const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+        problemsLabel_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    }
     problemsLabel_->setVisible(!lines.isEmpty());
 }
 
@@ -256,12 +267,14 @@ void MainWindow::load()
     session_.reloadDataFiles();
     fitColumns(setTwips_.columnStored);
     followReminders();
+    // The rows at once, before whatever else the event loop has waiting.
+    repaint();
 }
 
 void MainWindow::followReminders()
 {
     live_->followSettings();
-    const bool inTray = trayAvailable_ && session_.reminders().keepInTray != 0;
+    const bool inTray = session_.reminders().keepInTray != 0 && trayAvailable();
     if (inTray && !tray_)
         createTrayIcon();
     if (!tray_)
@@ -311,9 +324,13 @@ void MainWindow::showFromTray()
 
 void MainWindow::showStatus(const QString &message)
 {
-    // Long work does not return to the event loop: the message is painted now.
+    // Long work does not return to the event loop: the message is painted now, though no
+    // more than once a frame; the label's own update paints the last one when the loop runs.
     statusLabel_->setText(message);
-    statusLabel_->repaint();
+    if (!statusPainted_.isValid() || statusPainted_.hasExpired(FrameMilliseconds)) {
+        statusLabel_->repaint();
+        statusPainted_.start();
+    }
 }
 
 void MainWindow::setBusy(bool busy)
@@ -374,23 +391,30 @@ void MainWindow::keepPlaceInList()
     listView_->verticalScrollBar()->setValue(scrollBeforeChange_.y());
 }
 
-void MainWindow::applyListFont()
+QFont MainWindow::listFontOfSettings() const
 {
     const Settings &settings = session_.settings();
-    const QFont font = listFont(settings.fontName, settings.fontSize, settings.fontStyle & 1, settings.fontStyle & 2);
+    return listFont(settings.fontName, settings.fontSize, settings.fontStyle & 1, settings.fontStyle & 2);
+}
+
+void MainWindow::applyListFont()
+{
+    const QFont font = listFontOfSettings();
     listView_->setListFont(font);
-    // The data file list of the preferences shows the same font; reaching it loads the
-    // dialog, hidden, when it is not loaded yet.
-    ensurePreferences();
-    preferences_->setListFont(font);
+    // The data file list of the preferences shows the same font.
+    if (preferences_)
+        preferences_->setListFont(font);
 }
 
 void MainWindow::ensurePreferences()
 {
+    // Built at its first opening, not at the start: most runs never open it.
     if (preferences_)
         return;
+    preferencesBuilt_ = true;
     preferences_ = new PreferencesDialog(session_, dialogs_, this);
-    preferences_->setTrayAvailable(trayAvailable_);
+    preferences_->setTrayAvailable(trayAvailable());
+    preferences_->setListFont(listFontOfSettings());
     connect(preferences_, &PreferencesDialog::applied, this, [this](const ApplyOutcome &outcome) {
         if (outcome.redisplayNeeded)
             applyListFont();
@@ -632,6 +656,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (!closed_) {
         closed_ = true;
         storeGeometry();
+        if (!preferencesBuilt_) {
+            // Never opened, the dialog's position is written as it would have opened: as
+            // read, or centred, for which the dialog's size is needed.
+            const DialogPosition stored = session_.storedDialogPosition();
+            if (stored.left && stored.top)
+                session_.saveDialogPosition(*stored.left, *stored.top);
+            else
+                ensurePreferences();
+        }
         if (preferences_) {
             preferences_->storePosition();
             delete preferences_;
@@ -730,8 +763,7 @@ void MainWindow::sortDescending()
 
 void MainWindow::showPreferences()
 {
-    if (!preferences_)
-        applyListFont();
+    ensurePreferences();
     preferences_->showCurrentSettings();
 }
 

@@ -4,8 +4,11 @@
 #include "ui/common/ScreenMetrics.h"
 #include "ui/common/TableView.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
+
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -39,8 +42,8 @@ public:
     // The start of a run: the configuration, the stored geometry, the window shown, then the
     // events read and listed.
     void load();
-    // Whether the desktop shows a notification area; asked of the platform unless set before
-    // the load.
+    // Whether the desktop shows a notification area; asked of the platform when first needed
+    // unless set before.
     void setTrayAvailable(bool available);
 
     TableView *listView() const { return listView_; }
@@ -48,8 +51,8 @@ public:
     QLabel *versionLabel() const { return versionLabel_; }
     QLabel *statusLabel() const { return statusLabel_; }
     QMenu *eventsMenu() const { return eventsMenu_; }
-    // The preferences dialog, loaded with the window; none after its close box unloaded it.
-    PreferencesDialog *preferencesDialog() const;
+    // The preferences dialog, built hidden if it is not loaded yet.
+    PreferencesDialog *preferencesDialog();
     // The About box and the help window, once opened.
     AboutDialog *aboutDialog() const;
     HelpWindow *helpWindow() const;
@@ -99,6 +102,8 @@ private:
     void followReminders();
     void createTrayIcon();
     bool keptInTray() const;
+    bool trayAvailable();
+    QFont listFontOfSettings() const;
     void applyListFont();
     void showSortMarks();
     void applyStoredGeometry();
@@ -130,11 +135,12 @@ private:
     QAction *ascendingAction_ = nullptr;
     QAction *descendingAction_ = nullptr;
     QPointer<PreferencesDialog> preferences_;
+    bool preferencesBuilt_ = false;
     QPointer<AboutDialog> about_;
     QPointer<HelpWindow> help_;
     LiveUpdates *live_ = nullptr;
     QSystemTrayIcon *tray_ = nullptr;
-    bool trayAvailable_ = false;
+    std::optional<bool> trayAvailable_;
     bool quitting_ = false;
 
     int twipsPerPixel_ = 15;
@@ -156,6 +162,9 @@ private:
     bool shownOnce_ = false;
     bool closed_ = false;
     bool busy_ = false;
+    // The status label's last painting out of the event loop.
+    QElapsedTimer statusPainted_;
+    static constexpr int FrameMilliseconds = 16;
     QPoint currentBeforeChange_; // column, row
     QList<QRect> selectionBeforeChange_; // columns and rows of each block
     QPoint scrollBeforeChange_;

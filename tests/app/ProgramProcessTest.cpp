@@ -42,7 +42,7 @@ protected:
     QString out, err;
 };
 
-// The command answers --version without its module, and names the module it could not load.
+// The command answers --version without its module, and names the part it could not load.
 TEST_F(ProgramProcessTest, TheCommandAloneAnswersItsVersionAndNamesTheModuleItMisses)
 {
     const QString alone = folder.path("bin/nudgely");
@@ -56,6 +56,15 @@ TEST_F(ProgramProcessTest, TheCommandAloneAnswersItsVersionAndNamesTheModuleItMi
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_EQ(process.readAllStandardError(),
               "nudgely: cannot load nudgely-command.so: not found beside the program nor in ../libexec/nudgely/\n");
+    // Without a "--" option on a display, the window program is started without the module.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(alone, {"/I", folder.path("Nudgely.ini")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(process.readAllStandardError(),
+              "nudgely: cannot start nudgely-window: not found beside the program nor in ../libexec/nudgely/\n");
 }
 
 // Without a display the messages go to standard error, and the answer to a question is No.

@@ -40,7 +40,7 @@ Session *loadWithoutWindow(const ProgramOptions &options, const AppPaths &paths,
                            int &status);
 
 // A run without a window: the start-up and the load chain as the window runs them, then the
-// list is printed. Returns the exit status. 
+// list is printed. Returns the exit status.
 // commandPath: the nudgely command that handed the run over; empty for this program.
 int runListing(const ProgramOptions &options, const QString &commandPath = {},
                ListPrinter print = printEventList);

@@ -1,6 +1,6 @@
 #include "ui/about/AboutDialog.h"
 
-#include "app/VersionText.h"
+#include "app/Version.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -27,7 +27,7 @@ QFrame *rule(QWidget *parent)
 
 QString aboutVersionLine()
 {
-    return versionText() + QStringLiteral("  (1 October 2001)");
+    return QLatin1String(VersionText) + QStringLiteral("  (1 October 2001)");
 }
 
 AboutDialog::AboutDialog(QWidget *owner) : QDialog(owner)

@@ -3,7 +3,7 @@
 #include "app/CalendarExport.h"
 #include "app/LiveUpdates.h"
 #include "app/Session.h"
-#include "app/VersionText.h"
+#include "app/Version.h"
 #include "config/SettingsStore.h"
 #include "eventlist/DueEvents.h"
 #include "ui/about/AboutDialog.h"
@@ -256,7 +256,7 @@ void MainWindow::load()
     showSortMarks();
     setColumnWidthsInTwips(setTwips_.columns);
     descriptionFills_ = false;
-    versionLabel_->setText(versionText());
+    versionLabel_->setText(QLatin1String(VersionText));
     applyListFont();
 
     // Visible while the data loads.

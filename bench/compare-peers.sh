@@ -8,7 +8,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 . "$top/bench/workload.sh"
 
 "$top/scripts/install-deps" remind calendar hyperfine python3 >&2
-build_release nudgely nudgely-window
+build_release nudgely nudgely-window nudgely_floor_qtcore
 
 work="$build/peers"
 # Nudgely must not touch the user's own configuration or registry file.
@@ -26,4 +26,5 @@ for events in 1000 32767; do
   done
 done
 
-exec python3 "$top/bench/compare_peers.py" "$build/nudgely" "${folders[@]}" "$@"
+exec python3 "$top/bench/compare_peers.py" "$build/nudgely" --floor "$build/bench/nudgely_floor_qtcore" \
+  "${folders[@]}" "$@"

@@ -3,9 +3,11 @@
 one table. Figures are medians of paired, interleaved runs: each round runs every command of a
 workload once, in an order rotated each round, so slow spells on a shared machine hit all of them.
 
-usage: compare_peers.py NUDGELY [--runs N] WORKLOAD-DIR...
+usage: compare_peers.py NUDGELY [--runs N] [--floor PROGRAM] WORKLOAD-DIR...
   A workload folder is named EVENTS or EVENTS-old and holds Nudgely.ini, reminders.rem and
-  calendar.txt (bench/compare-peers.sh makes them).
+  calendar.txt (bench/compare-peers.sh makes them). PROGRAM is an empty program that loads Qt
+  Core: its time is the floor under every run of the command module, and is printed beside the
+  targets in milliseconds.
 """
 import argparse, os, shutil, statistics, subprocess, sys, time
 
@@ -70,6 +72,7 @@ def main():
     ap.add_argument("nudgely")
     ap.add_argument("workloads", nargs="+")
     ap.add_argument("--runs", type=int, default=int(os.environ.get("NUDGELY_PEER_RUNS", 31)))
+    ap.add_argument("--floor")
     a = ap.parse_args()
     if a.runs < MIN_RUNS:
         sys.exit(f"compare_peers: at least {MIN_RUNS} runs are needed for a median worth reading")
@@ -97,16 +100,24 @@ def main():
         for peer, most in TARGETS.get(events, {}).items():
             ok = ratio[peer] <= most
             failed |= not ok
-            checks.append(f"<= {most:g} x {peer}{' (1)' if events == 1000 else ''}: {mark(ok)}")
+            checks.append(f"<= {most:g} x {peer}{' (1)' if events == 1000 else ''}"
+                          f" = {most * ms(times[peer]):.1f} ms: {mark(ok)}")
         rows.append([f"{events:,} events{' --old' if old else ''}",
                      *(f"{ms(times[c]):.1f}" for c in ["nudgely", *PEERS]),
                      *(f"{ratio[p]:.3f}" for p in PEERS), "; ".join(checks)])
 
-    version = ms(rounds({"nudgely": [a.nudgely, "--version"]}, a.runs)["nudgely"])
+    starts = {"nudgely": [a.nudgely, "--version"]}
+    if a.floor:
+        starts["floor"] = [a.floor]
+    starts = rounds(starts, a.runs)
+    version = ms(starts["nudgely"])
     ok = version <= VERSION_TARGET_MS
     failed |= not ok
     rows.append(["nudgely --version", f"{version:.1f}", *["-"] * 6,
                  f"<= {VERSION_TARGET_MS:g} ms: {mark(ok)}"])
+    if a.floor:
+        rows.append(["floor: empty Qt Core program", f"{ms(starts['floor']):.1f}", *["-"] * 6,
+                     "(2)"])
 
     print(f"CPU: {cpu_model()}, {os.cpu_count()} cores; {a.runs} runs per command after a warm-up round")
     print("Figures are medians of paired, interleaved runs (ratios: median of per-round ratios).")
@@ -116,6 +127,9 @@ def main():
                         for i, (c, w) in enumerate(zip(r, widths))).rstrip())
     print("(1) At 1,000 events the target compares with the sorted `remind -q -g -b1 -t42`;"
           " the ratio to plain remind is shown beside it.")
+    if a.floor:
+        print("(2) An empty program that loads Qt Core, as the command module does for --list: a"
+              " target below it cannot be met by loading Qt Core.")
     print("Commands: nudgely --list /I Nudgely.ini; remind -q [-g] -b1 -t42 reminders.rem;"
           " calendar -f calendar.txt -A 42.")
     if failed:

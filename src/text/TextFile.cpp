@@ -50,12 +50,25 @@ TextFileContent readTextFile(QIODevice &device, qint64 limit)
     // A file's size, when known, is read in one go into a buffer of just that size; one
     // more byte tells that it has not grown meanwhile, or that it goes on past the limit.
     const qint64 expected = device.isSequential() ? 0 : device.size() + 1;
+    bool shortRead = false;
     while (bytes.size() <= limit) {
         const qsizetype before = bytes.size();
-        const qint64 wanted = qMin(before == 0 && expected > 0 ? expected : ChunkSize, limit + 1 - before);
-        bytes.resize(before + wanted);
-        const qint64 got = device.read(bytes.data() + before, wanted);
-        bytes.resize(before + qMax<qint64>(got, 0));
+        qint64 got = 0;
+        if (shortRead) {
+            // The end is most likely reached: learning so, or meeting an error, takes no
+            // larger buffer, which would copy the whole file into new memory.
+            char probe[4096];
+            got = device.read(probe, qMin<qint64>(sizeof probe, limit + 1 - before));
+            if (got > 0)
+                bytes.append(probe, got);
+            shortRead = false;
+        } else {
+            const qint64 wanted = qMin(before == 0 && expected > 0 ? expected : ChunkSize, limit + 1 - before);
+            bytes.resize(before + wanted);
+            got = device.read(bytes.data() + before, wanted);
+            bytes.resize(before + qMax<qint64>(got, 0));
+            shortRead = got < wanted;
+        }
         if (got < 0) {
             // The line the error cut is not one.
             content.readFailed = true;

@@ -58,5 +58,21 @@ TEST(NumericValueTest, NumericTextAndItsRoundedValue)
     EXPECT_EQ(numericTextValue(u"\u0663"), std::nullopt);       // other scripts' digits are no digits
 }
 
+// Gives at most a few bytes per read, as a slow or interrupted device may.
+struct TricklingBuffer final : QBuffer {
+    explicit TricklingBuffer(const QByteArray &bytes) { setData(bytes); open(ReadOnly); }
+    qint64 readData(char *p, qint64 n) override { return QBuffer::readData(p, qMin<qint64>(n, 3)); }
+};
+
+TEST(TextFileTest, AShortReadIsNoEndOfFile)
+{
+    const QByteArray bytes = QByteArray("line one\nline two\n").repeated(600); // more than one small read
+    TricklingBuffer device(bytes);
+    const TextFileContent content = readTextFile(device);
+    EXPECT_EQ(content.bytes, bytes);
+    EXPECT_FALSE(content.readFailed);
+    EXPECT_FALSE(content.cut);
+}
+
 } // namespace
 } // namespace nudgely

@@ -7,9 +7,10 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
-#include <numeric>
 
 namespace nudgely {
 
@@ -178,16 +179,66 @@ int compareWithoutCase(QStringView a, QStringView b)
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-int compareCells(const SortCell &a, const SortCell &b)
+// A double's order as an unsigned integer's.
+quint64 orderedBits(double value)
 {
-    // Every number before every text; a mixed pair compared as text would make the order
-    // circular.
-    if (a.isNumber != b.isNumber)
-        return a.isNumber ? -1 : 1;
-    if (a.isNumber)
-        return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
-    return compareWithoutCase(a.text, b.text);
+    constexpr quint64 Sign = quint64(1) << 63;
+    const auto bits = std::bit_cast<quint64>(value == 0 ? 0.0 : value); // -0 is 0
+    return (bits & Sign) ? ~bits : bits | Sign;
 }
+
+// A row's sort keys as far as a word each holds them, and the row's index for what they
+// cannot tell: with tens of thousands of rows, reaching every compared cell through an index
+// missed the cache at each comparison, and rows due on the same day were told apart by their
+// descriptions. A number is held whole; a text by its first eight characters, folded as
+// compareWithoutCase folds them, seven bits each from the top. Past the text's end every
+// character is 0; a character beyond ASCII, and all after it, is not known, as the library
+// folds it.
+struct SortEntry {
+    static constexpr int Characters = 8;
+
+    std::array<quint64, 2> bits{};
+    quint32 row = 0;
+    std::array<quint8, 2> known{}; // of a text's leading characters
+    std::array<bool, 2> isText{};
+
+    void hold(std::size_t k, const SortCell &cell)
+    {
+        isText[k] = !cell.isNumber;
+        if (cell.isNumber) {
+            bits[k] = orderedBits(cell.number);
+            return;
+        }
+        known[k] = Characters;
+        for (int i = 0; i < Characters; ++i) {
+            char16_t c = i < cell.text.size() ? cell.text[i].unicode() : 0;
+            if (c >= 0x80) {
+                known[k] = static_cast<quint8>(i);
+                break;
+            }
+            c = (c >= u'A' && c <= u'Z') ? c + 32 : c;
+            bits[k] |= quint64(c) << (7 * (Characters - 1 - i));
+        }
+    }
+
+    // The order of key k of two rows, or 0 when the words cannot tell it; texts then need
+    // comparing.
+    static int compare(const SortEntry &a, const SortEntry &b, std::size_t k)
+    {
+        // Every number before every text; a mixed pair compared as text would make the order
+        // circular.
+        if (a.isText[k] != b.isText[k])
+            return a.isText[k] ? 1 : -1;
+        quint64 x = a.bits[k];
+        quint64 y = b.bits[k];
+        if (a.isText[k]) {
+            const int shift = 7 * (Characters - qMin(a.known[k], b.known[k]));
+            x = shift >= 64 ? 0 : x >> shift;
+            y = shift >= 64 ? 0 : y >> shift;
+        }
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+};
 
 const char *ordinalSuffix(int number)
 {
@@ -291,20 +342,30 @@ void EventList::sort(const SortOrder &order)
             }
         }
     }
-    std::vector<std::size_t> permutation(count);
-    std::iota(permutation.begin(), permutation.end(), std::size_t{0});
-    std::stable_sort(permutation.begin(), permutation.end(), [&](std::size_t a, std::size_t b) {
-        for (std::size_t k = 0; k < width; ++k) {
-            const int result = compareCells(cells[a * width + k], cells[b * width + k]);
-            if (result != 0)
-                return order.descending ? result > 0 : result < 0;
+    Q_ASSERT(width <= 2);
+    std::vector<SortEntry, BulkAllocator<SortEntry>> entries(count);
+    for (std::size_t r = 0; r < count; ++r) {
+        entries[r].row = static_cast<quint32>(r);
+        for (std::size_t k = 0; k < width; ++k)
+            entries[r].hold(k, cells[r * width + k]);
+    }
+    // Rows equal on every key keep their order: the row index settles them, which lets a sort
+    // that moves less than a stable one do.
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry &a, const SortEntry &b) {
+        int result = 0;
+        for (std::size_t k = 0; result == 0 && k < width; ++k) {
+            result = SortEntry::compare(a, b, k);
+            if (result == 0 && a.isText[k])
+                result = compareWithoutCase(cells[a.row * width + k].text, cells[b.row * width + k].text);
         }
-        return false;
+        if (result == 0)
+            return a.row < b.row;
+        return order.descending ? result > 0 : result < 0;
     });
     Rows sorted;
     sorted.reserve(count);
-    for (const std::size_t index : permutation)
-        sorted.push_back(rows_[index]);
+    for (const SortEntry &entry : entries)
+        sorted.push_back(rows_[entry.row]);
     rows_ = std::move(sorted);
 }
 

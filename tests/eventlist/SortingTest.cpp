@@ -2,6 +2,7 @@
 #include "eventlist/Sorting.h"
 
 #include "events/OccurrenceResolver.h"
+#include "text/NumericText.h"
 
 #include <QStringList>
 
@@ -16,6 +17,7 @@ namespace nudgely {
 namespace {
 
 using enum SortKey;
+using namespace Qt::StringLiterals;
 
 class SortingTest : public ::testing::Test {
 protected:
@@ -77,6 +79,56 @@ TEST_F(SortingTest, RowsEqualOnEveryKeyKeepTheirOrder)
         {{TimeLeft, true}, zy},  {{Description, false}, yz}, {{Description, true}, zy},
     };
     for (const auto &[order, expected] : cases) {
+        sorted(order);
+        std::vector<int> events;
+        for (const EventRow &row : list.rows())
+            events.push_back(row.event);
+        EXPECT_EQ(events, expected) << sortedMessage(order).toStdString();
+    }
+}
+
+TEST_F(SortingTest, DescriptionsOrderAsTheLibraryComparesThemWithoutCaseWhereverTheyFirstDiffer)
+{
+    // Texts that first differ before, at and after their eighth character, end there, differ
+    // only in case, or hold characters beyond ASCII that fold to ASCII letters (the Kelvin sign
+    // and the long s); each three times, so that rows equal on every key show their order.
+    const QStringList pool = {
+        u"event 1"_s,   u"Event 1"_s,   u"EVENT 12"_s,  u"event 12a"_s, u"Eventual"_s,  u"event"_s,
+        u"even"_s,      u"evenT 1234567"_s, u"event 1234568"_s, u"Kelvin"_s, u"\u212Aelvin"_s, u"kelvin"_s,
+        u"kelvio"_s,    u"\u017Fun"_s,  u"sun"_s,       u"Sunny"_s,     u"\u00E9t\u00E9"_s, u"\u00C9t\u00E9"_s,
+        u"ete"_s,       u"z"_s,         u"Z"_s,         u"~"_s,         u"_"_s,         u"a b"_s,
+        u"a_b"_s,       u"ab"_s,        u"ab cdefgh"_s, u"ab cdefgI"_s, u"ab cdefgh\u00E9"_s, u"ab cdefgh\u212A"_s,
+        u"ab cdefg\u212A"_s, u"ab cdefgk"_s, u"10"_s, u"9"_s, u"2.5"_s, u"-3"_s, u"1e3"_s};
+    QStringList descriptions;
+    for (int copy = 0; copy < 3; ++copy) {
+        for (qsizetype i = 0; i < pool.size(); ++i)
+            descriptions.append(pool[(i * 7 + copy * 5) % pool.size()]); // 7 is prime to the pool's size
+    }
+    ASSERT_NE(pool.size() % 7, 0);
+    QString lines;
+    for (const QString &description : descriptions)
+        lines += u"05/12/XXXX "_s + description + u'\n';
+    read(lines);
+
+    const auto compare = [](const QString &a, const QString &b) {
+        const auto x = numericTextValue(a);
+        const auto y = numericTextValue(b);
+        if (x.has_value() != y.has_value())
+            return x ? -1 : 1;
+        if (x)
+            return *x < *y ? -1 : (*x > *y ? 1 : 0);
+        const int result = a.compare(b, Qt::CaseInsensitive);
+        return result < 0 ? -1 : (result > 0 ? 1 : 0);
+    };
+    for (const SortOrder order : {SortOrder{Description, false}, SortOrder{Description, true},
+                                  SortOrder{TimeLeft, false}, SortOrder{TimeLeft, true}}) {
+        std::vector<int> expected(static_cast<std::size_t>(descriptions.size()));
+        std::iota(expected.begin(), expected.end(), 0);
+        // Every row is due today: time left ties, and the description decides.
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            const int result = compare(descriptions[a], descriptions[b]);
+            return order.descending ? result > 0 : result < 0;
+        });
         sorted(order);
         std::vector<int> events;
         for (const EventRow &row : list.rows())

@@ -83,6 +83,26 @@ void loadChainWithAllRows(benchmark::State &state)
 }
 BENCHMARK(loadChainWithAllRows)->Unit(benchmark::kMillisecond);
 
+// The window's sort of every row by time left, rows due on the same day by description.
+void sortAllRows(benchmark::State &state)
+{
+    const QStringList files = workloadFiles(state, "NUDGELY_WORKLOAD");
+    Settings settings;
+    settings.filter = 0;
+    EventTable table;
+    EventList list(table);
+    readFiles(files, table);
+    resolveEvents(table, DayMonthYear, Today);
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.rebuild(settings, DataFileList{}, Today);
+        state.ResumeTiming();
+        list.sort(SortOrder());
+    }
+    state.counters["rows"] = static_cast<double>(list.rows().size());
+}
+BENCHMARK(sortAllRows)->Unit(benchmark::kMillisecond);
+
 // 32,767 lines of one weekday rule whose month lies thousands of years away (argument 1),
 // against as many ordinary dates (argument 0): the rule's work stays bounded.
 void resolveFarWeekdayRules(benchmark::State &state)

@@ -187,17 +187,18 @@ quint64 orderedBits(double value)
     return (bits & Sign) ? ~bits : bits | Sign;
 }
 
-// A row's sort keys as far as a word each holds them, and the row's index for what they
+// A row's sort keys as far as two words each hold them, and the row's index for what they
 // cannot tell: with tens of thousands of rows, reaching every compared cell through an index
 // missed the cache at each comparison, and rows due on the same day were told apart by their
-// descriptions. A number is held whole; a text by its first eight characters, folded as
-// compareWithoutCase folds them, seven bits each from the top. Past the text's end every
-// character is 0; a character beyond ASCII, and all after it, is not known, as the library
-// folds it.
+// descriptions. A number is held whole; a text by its first sixteen characters, folded as
+// compareWithoutCase folds them, seven bits each from the top, eight to a word. Past the
+// text's end every character is 0; a character beyond ASCII, and all after it, is not known,
+// as the library folds it.
 struct SortEntry {
-    static constexpr int Characters = 8;
+    static constexpr int PerWord = 8;
+    static constexpr int Characters = 2 * PerWord;
 
-    std::array<quint64, 2> bits{};
+    std::array<std::array<quint64, 2>, 2> bits{};
     quint32 row = 0;
     std::array<quint8, 2> known{}; // of a text's leading characters
     std::array<bool, 2> isText{};
@@ -206,19 +207,26 @@ struct SortEntry {
     {
         isText[k] = !cell.isNumber;
         if (cell.isNumber) {
-            bits[k] = orderedBits(cell.number);
+            bits[k][0] = orderedBits(cell.number);
             return;
         }
-        known[k] = Characters;
-        for (int i = 0; i < Characters; ++i) {
-            char16_t c = i < cell.text.size() ? cell.text[i].unicode() : 0;
-            if (c >= 0x80) {
-                known[k] = static_cast<quint8>(i);
-                break;
+        const qsizetype size = cell.text.size();
+        const char16_t *const text = cell.text.utf16();
+        int i = 0;
+        bool beyondAscii = false;
+        for (quint64 &word : bits[k]) {
+            quint64 held = 0; // built in a register: a store at each character stalled the next
+            for (const int end = i + PerWord; i < end && !beyondAscii; ++i) {
+                char16_t c = i < size ? text[i] : 0;
+                beyondAscii = c >= 0x80;
+                if (beyondAscii)
+                    break;
+                c = (c >= u'A' && c <= u'Z') ? c + 32 : c;
+                held |= quint64(c) << (7 * (end - 1 - i));
             }
-            c = (c >= u'A' && c <= u'Z') ? c + 32 : c;
-            bits[k] |= quint64(c) << (7 * (Characters - 1 - i));
+            word = held;
         }
+        known[k] = static_cast<quint8>(i);
     }
 
     // The order of key k of two rows, or 0 when the words cannot tell it; texts then need
@@ -229,14 +237,17 @@ struct SortEntry {
         // circular.
         if (a.isText[k] != b.isText[k])
             return a.isText[k] ? 1 : -1;
-        quint64 x = a.bits[k];
-        quint64 y = b.bits[k];
-        if (a.isText[k]) {
-            const int shift = 7 * (Characters - qMin(a.known[k], b.known[k]));
-            x = shift >= 64 ? 0 : x >> shift;
-            y = shift >= 64 ? 0 : y >> shift;
+        if (!a.isText[k])
+            return a.bits[k][0] < b.bits[k][0] ? -1 : (a.bits[k][0] > b.bits[k][0] ? 1 : 0);
+        int known = qMin(a.known[k], b.known[k]);
+        for (std::size_t w = 0; w < 2 && known > 0; ++w, known -= PerWord) {
+            const int shift = 7 * (PerWord - qMin(known, PerWord));
+            const quint64 x = a.bits[k][w] >> shift;
+            const quint64 y = b.bits[k][w] >> shift;
+            if (x != y)
+                return x < y ? -1 : 1;
         }
-        return x < y ? -1 : (x > y ? 1 : 0);
+        return 0;
     }
 };
 

@@ -89,16 +89,19 @@ TEST_F(SortingTest, RowsEqualOnEveryKeyKeepTheirOrder)
 
 TEST_F(SortingTest, DescriptionsOrderAsTheLibraryComparesThemWithoutCaseWhereverTheyFirstDiffer)
 {
-    // Texts that first differ before, at and after their eighth character, end there, differ
-    // only in case, or hold characters beyond ASCII that fold to ASCII letters (the Kelvin sign
-    // and the long s); each three times, so that rows equal on every key show their order.
+    // Texts that first differ before, at and after their eighth and sixteenth characters, end
+    // there, differ only in case, or hold characters beyond ASCII that fold to ASCII letters
+    // (the Kelvin sign and the long s); each three times, so that rows equal on every key show
+    // their order.
     const QStringList pool = {
         u"event 1"_s,   u"Event 1"_s,   u"EVENT 12"_s,  u"event 12a"_s, u"Eventual"_s,  u"event"_s,
         u"even"_s,      u"evenT 1234567"_s, u"event 1234568"_s, u"Kelvin"_s, u"\u212Aelvin"_s, u"kelvin"_s,
         u"kelvio"_s,    u"\u017Fun"_s,  u"sun"_s,       u"Sunny"_s,     u"\u00E9t\u00E9"_s, u"\u00C9t\u00E9"_s,
         u"ete"_s,       u"z"_s,         u"Z"_s,         u"~"_s,         u"_"_s,         u"a b"_s,
         u"a_b"_s,       u"ab"_s,        u"ab cdefgh"_s, u"ab cdefgI"_s, u"ab cdefgh\u00E9"_s, u"ab cdefgh\u212A"_s,
-        u"ab cdefg\u212A"_s, u"ab cdefgk"_s, u"10"_s, u"9"_s, u"2.5"_s, u"-3"_s, u"1e3"_s};
+        u"ab cdefg\u212A"_s, u"ab cdefgk"_s, u"10"_s, u"9"_s, u"2.5"_s, u"-3"_s, u"1e3"_s,
+        u"abcdefghijklmnop"_s, u"ABCDEFGHIJKLMNOPq"_s, u"abcdefghijklmnoP"_s, u"abcdefghijkl\u212Amno"_s,
+        u"abcdefghijklkmno"_s, u"abcdefghijklmnoq"_s, u"abcdefghijkLM"_s};
     QStringList descriptions;
     for (int copy = 0; copy < 3; ++copy) {
         for (qsizetype i = 0; i < pool.size(); ++i)

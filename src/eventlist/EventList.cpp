@@ -286,6 +286,33 @@ AgeText suffixedAge(int age)
     return text;
 }
 
+// A row's cell in a key column as it sorts; an age with its suffix is made in the text given.
+SortCell sortCell(const EventRow &row, EventColumn column, QStringView description, AgeText *ageText)
+{
+    SortCell cell;
+    if (column == DescriptionColumn) {
+        cell.text = description;
+        if (const auto number = numericTextValue(description)) {
+            cell.isNumber = true;
+            cell.number = *number;
+        }
+    } else if (row.badDate) {
+        cell.text = Unknown;
+    } else if (column == TimeLeftColumn) {
+        cell.isNumber = true;
+        cell.number = row.dayCount;
+    } else if (!row.age) {
+        cell.text = NoAge;
+    } else if (ageText) {
+        *ageText = suffixedAge(*row.age);
+        cell.text = QStringView(ageText->chars, ageText->length);
+    } else {
+        cell.isNumber = true;
+        cell.number = *row.age;
+    }
+    return cell;
+}
+
 } // namespace
 
 void EventList::rebuild(const Settings &settings, const DataFileList &files, const QDate &resolvedFor,
@@ -329,29 +356,9 @@ void EventList::sort(const SortOrder &order)
     std::vector<SortCell, BulkAllocator<SortCell>> cells(count * width);
     for (std::size_t r = 0; r < count; ++r) {
         const EventRow &row = rows_[r];
-        for (std::size_t k = 0; k < width; ++k) {
-            SortCell &cell = cells[r * width + k];
-            if (keys[k] == DescriptionColumn) {
-                cell.text = table_.description(table_.events()[static_cast<std::size_t>(row.event)]);
-                if (const auto number = numericTextValue(cell.text)) {
-                    cell.isNumber = true;
-                    cell.number = *number;
-                }
-            } else if (row.badDate) {
-                cell.text = Unknown;
-            } else if (keys[k] == TimeLeftColumn) {
-                cell.isNumber = true;
-                cell.number = row.dayCount;
-            } else if (!row.age) {
-                cell.text = NoAge;
-            } else if (appendToAge_) {
-                ages[r] = suffixedAge(*row.age);
-                cell.text = QStringView(ages[r].chars, ages[r].length);
-            } else {
-                cell.isNumber = true;
-                cell.number = *row.age;
-            }
-        }
+        const QStringView description = table_.description(table_.events()[static_cast<std::size_t>(row.event)]);
+        for (std::size_t k = 0; k < width; ++k)
+            cells[r * width + k] = sortCell(row, keys[k], description, agesAsText ? &ages[r] : nullptr);
     }
     Q_ASSERT(width <= 2);
     std::vector<SortEntry, BulkAllocator<SortEntry>> entries(count);

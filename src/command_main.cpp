@@ -1,4 +1,5 @@
 #include "app/AppPaths.h"
+#include "app/DisplayPresence.h"
 #include "app/Listing.h"
 #include "app/ProgramHandover.h"
 #include "app/ProgramOptions.h"
@@ -10,28 +11,10 @@
 // more go to the programs that have it: windows to nudgely-window, notifications and
 // calendars to nudgely-full.
 
-namespace {
-
-bool hasDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-QStringList arguments(int argc, char **argv)
-{
-    QStringList list;
-    for (int i = 1; i < argc; ++i)
-        list.append(QString::fromLocal8Bit(argv[i]));
-    return list;
-}
-
-} // namespace
-
 extern "C" __attribute__((visibility("default"))) int nudgelyCommandMain(int argc, char **argv)
 {
     using namespace nudgely;
-    const ProgramOptions options = parseProgramOptions(arguments(argc, argv));
+    const ProgramOptions options = parseProgramOptions(programArguments(argc, argv));
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "nudgely: %s\nTry 'nudgely --help' for the options.\n", qPrintable(options.error));
         return ExitConfigurationProblem;

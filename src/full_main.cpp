@@ -8,10 +8,7 @@
 int main(int argc, char **argv)
 {
     using namespace nudgely;
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const ProgramOptions options = parseProgramOptions(arguments);
+    const ProgramOptions options = parseProgramOptions(programArguments(argc, argv));
     if (!options.error.isEmpty() || !(options.notify || options.list)) {
         std::fprintf(stderr, "nudgely-full: started by the nudgely command for --notify and --format=ics only\n");
         return ExitConfigurationProblem;

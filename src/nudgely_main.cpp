@@ -1,3 +1,4 @@
+#include "app/DisplayPresence.h"
 #include "app/Version.h"
 
 #include <dlfcn.h>
@@ -53,11 +54,7 @@ void findPart(const char *name, int mode, char *path, size_t size)
 // display, the run is the window's.
 bool isWindowRun(int argc, char **argv)
 {
-    const auto isSet = [](const char *name) {
-        const char *value = getenv(name);
-        return value && *value;
-    };
-    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM"))
+    if (!nudgely::hasDisplay())
         return false;
     for (int i = 1; i < argc; ++i) {
         if (strncmp(argv[i], "--", 2) == 0)

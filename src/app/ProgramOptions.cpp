@@ -27,6 +27,14 @@ std::optional<int> dayCount(const QString &text)
 
 } // namespace
 
+QStringList programArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 ProgramOptions parseProgramOptions(const QStringList &arguments)
 {
     // Only the "--" options are the parser's: anything else, a file name beginning with a

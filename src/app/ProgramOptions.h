@@ -32,6 +32,8 @@ struct ProgramOptions {
 
 // The arguments without the program's own name.
 ProgramOptions parseProgramOptions(const QStringList &arguments);
+// A program's arguments after its own name, as main() has them.
+QStringList programArguments(int argc, char **argv);
 
 // The text of --help, ending with where the user guide is.
 QString programUsage(const QString &helpFile);

@@ -159,6 +159,12 @@ struct SortCell {
     QStringView text;
 };
 
+// An ASCII character as compareWithoutCase compares it; the sort keys fold the same way.
+constexpr char16_t foldAscii(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? c + 32 : c;
+}
+
 // Case-insensitive, as QStringView::compare is, with plain ASCII compared directly: most
 // descriptions are nothing else, and the library folds every character through its tables.
 int compareWithoutCase(QStringView a, QStringView b)
@@ -171,8 +177,8 @@ int compareWithoutCase(QStringView a, QStringView b)
             return a.mid(i).compare(b.mid(i), Qt::CaseInsensitive);
         if (x == y)
             continue;
-        x = (x >= u'A' && x <= u'Z') ? x + 32 : x;
-        y = (y >= u'A' && y <= u'Z') ? y + 32 : y;
+        x = foldAscii(x);
+        y = foldAscii(y);
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -217,12 +223,11 @@ struct SortEntry {
         for (quint64 &word : bits[k]) {
             quint64 held = 0; // built in a register: a store at each character stalled the next
             for (const int end = i + PerWord; i < end && !beyondAscii; ++i) {
-                char16_t c = i < size ? text[i] : 0;
+                const char16_t c = i < size ? text[i] : 0;
                 beyondAscii = c >= 0x80;
                 if (beyondAscii)
                     break;
-                c = (c >= u'A' && c <= u'Z') ? c + 32 : c;
-                held |= quint64(c) << (7 * (end - 1 - i));
+                held |= quint64(foldAscii(c)) << (7 * (end - 1 - i));
             }
             word = held;
         }
